@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace orvane {
+
+struct Editor;
+
+// Builds NesPal, NesPalDark and NesPalBright from a palette file's bytes (RGB triples in
+// index order). Entries the bytes do not cover are black.
+void ReloadNESPAL(Editor& ed, const std::vector<uint8_t>& palFileBytes);
+
+// The seven fixed interface colours, slots 33..39, set once at start-up.
+void setFixedColours(Editor& ed);
+
+// Sprite slots 64..79: colour 0 of each sprite palette is the transparent marker,
+// sprite palettes 0 and 1 come from the eight bytes at P(49). Does not copy the table
+// into the bitmaps; the caller runs Update_Global_Pal.
+void GetMMCols(Editor& ed);
+
+// Copies BmpCols slots 0..127 into the colour table of every bitmap of the editor.
+void Update_Global_Pal(Editor& ed);
+
+// value limited to lo..hi; the argument is set to the result too.
+int Clamp(int& value, int lo, int hi);
+// Exchanges the lowest and third bytes of a colour (bits 0..7 and 16..23), clearing the top byte.
+uint32_t SwapRB(uint32_t colour);
+
+constexpr uint32_t kTransparentMarker = 0x800080;
+
+} // namespace orvane
