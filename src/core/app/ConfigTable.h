@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvane {
@@ -32,7 +33,8 @@ public:
     std::optional<double> number(const std::string& key) const;
     // Replace the first matching entry's value, keeping its kind (a text stored into a
     // number entry is read as a decimal number, and the other way round). False when
-    // no entry matches; the table is then unchanged.
+    // no entry matches; the table is then unchanged. A text value cannot hold a double
+    // quote (it would end the value in the file), so quotes are dropped from it.
     bool setText(const std::string& key, const std::string& value);
     bool setNumber(const std::string& key, double value);
 
@@ -44,5 +46,8 @@ private:
 
 // Shortest decimal form of a configuration number: 1, 0, 0.5.
 std::string formatConfigNumber(double v);
+// The leading decimal number of `text` as far as it parses ("12abc" is 12, "0.5;" is
+// 0.5); an empty or non-numeric text, or one too large for a double, gives 0.
+double parseConfigNumber(std::string_view text);
 
 } // namespace orvane

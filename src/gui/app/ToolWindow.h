@@ -23,6 +23,10 @@ public:
     virtual void Update_ScrnStr(int /*strY*/, int /*strX*/) {}
     virtual void Update_Global_Pal() {}
 
+    // Shows the picture backed by editor bitmap `bitmapId` again with its current colour
+    // table (no redraw): the palette-animation tick's per-picture step.
+    virtual void showPicture(int /*bitmapId*/) {}
+
 protected:
     // Windows that share the main window's keys (F5..F9, Shift+letter) call this from
     // their keyPressEvent, or set forwardsKeys so the base class does it.

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orvane {
+
+struct Editor;
+
+// Palette animations cycle colours 1..3 of a background palette through frames, each
+// frame naming a colour set of three NES colours. mm3 keeps its records and sets at fixed
+// places; mm4 and mm5 find them through P(53)..P(56).
+
+// mm3's fixed tables: record offsets (one byte per animation), records, colour sets.
+constexpr int64_t kMM3AnimOffsets = 75281;
+constexpr int64_t kMM3AnimRecords = 75295;
+constexpr int64_t kMM3AnimColourSets = 75167;
+
+// Position R of the record of animation `a` (0..127) in the current game. The record is
+// R: last frame index, R + 1: delay, then (mm3 only) R + 2: first target slot, then one
+// colour-set byte per frame.
+int64_t paletteAnimationRecord(const Editor& ed, int a);
+// Position of the first of the three colours of colour set `set`, as the animation plays
+// it (mm3 and mm5 wrap the offset 3 * set at 256, mm4 does not).
+int64_t animationColourSetPosition(const Editor& ed, int set);
+
+// Restarts every animation from frame 0 with nothing waited; PalAnimId is kept.
+void Anim_Reset(Editor& ed);
+
+// One 15 ms tick of the palette-animation simulation over the four background palettes.
+// A palette whose PalAnimId has bit 7 set waits `delay` ticks, then advances one frame
+// (after the last frame comes frame 0) and writes the frame's colours into its shown,
+// dark and bright slots; the as-loaded copy (80..95) keeps the record's colours. In mm4
+// and mm5 a frame naming colour set 0 stops that animation for good and ends the tick, so
+// the palettes after it wait for the next tick. A record, frame or colour set lying
+// outside the ROM image skips that palette for this tick, leaving its state alone.
+//
+// Returns true when at least one palette's colours were written: the caller then runs
+// Update_Global_Pal and shows the animated pictures. A tick that returns false needs no
+// drawing at all. Allocates nothing.
+bool paletteAnimationTick(Editor& ed);
+
+} // namespace orvane

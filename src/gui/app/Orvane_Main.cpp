@@ -1,0 +1,242 @@
+// The main window: construction, menus, keys and the tool-window set. Start-up, the
+// file commands and the refresh chain live in the Orvane_Main_*.cpp files beside this.
+#include "gui/app/Orvane_Main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "gui/app/Config.h"
+#include "gui/app/KeyCodes.h"
+#include "gui/app/ToolWindow.h"
+#include "gui/level/MiscEd.h"
+#include "gui/resdata/DumpRes.h"
+
+namespace orvane {
+
+namespace {
+
+QFont logFont() {
+    QFont font("Lucida Console");
+    if (!QFontInfo(font).fixedPitch()) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return font;
+}
+
+} // namespace
+
+Orvane_Main::Orvane_Main(StartupOptions options, QWidget* parent)
+    : QMainWindow(parent), m_options(std::move(options)) {
+    setObjectName("Orvane_Main");
+    setWindowTitle("Orvane - version 0.3");
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    m_log = new QPlainTextEdit(central);
+    m_log->setObjectName("Log");
+    m_log->setReadOnly(true);
+    m_log->setFont(logFont());
+    m_log->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Keys belong to the window (Global_KeyDown), not to the log or the button.
+    m_log->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(m_log);
+    m_dumpResButton = new QPushButton("DumpRes", central);
+    m_dumpResButton->setObjectName("Command1");
+    m_dumpResButton->setFocusPolicy(Qt::NoFocus);
+    connect(m_dumpResButton, &QPushButton::clicked, this, [this] {
+        // The dump window is shown as it is, without a refresh.
+        ToolWindow* w = existingWindow(WindowId::DumpRes);
+        if (!w) w = createWindow(WindowId::DumpRes);
+        w->show();
+        w->raise();
+        w->activateWindow();
+    });
+    layout->addWidget(m_dumpResButton, 0, Qt::AlignLeft);
+    setCentralWidget(central);
+    resize(560, 420);
+
+    m_palAnimT = new QTimer(this);
+    m_palAnimT->setObjectName("PalAnimT");
+    m_palAnimT->setInterval(15);
+    connect(m_palAnimT, &QTimer::timeout, this, &Orvane_Main::paletteAnimationTick);
+
+    m_messageSink = [this](const QString& text) { QMessageBox::information(this, "Orvane", text); };
+
+    buildMenus();
+}
+
+Orvane_Main::~Orvane_Main() { closeToolWindows(); }
+
+void Orvane_Main::buildMenus() {
+    // Function keys are listed in the captions but handled by Global_KeyDown, so that
+    // they act the same in the main window and in every forwarding tool window.
+    auto add = [this](QMenu* menu, const QString& name, const QString& caption, auto slot) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("Menu_File");
+    add(file, "File_Save", "Save\tF5", [this] { File_Save(); });
+    add(file, "File_Back", "Load Backup\tF8", [this] { File_Back(); });
+    add(file, "File_Exit", "Exit", [this] { File_Exit(); });
+
+    QMenu* level = menuBar()->addMenu("Level");
+    level->setObjectName("Menu_View");
+    const struct {
+        const char* name;
+        const char* caption;
+        WindowId id;
+    } views[] = {
+        {"View_PalEd", "Palette Editor", WindowId::PalEd},  {"View_TT", "Tile Table", WindowId::TileTable},
+        {"View_TSAT", "TSA Table", WindowId::TSATable},     {"View_StrT", "Structure Table", WindowId::StrTable},
+        {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd}, {"View_EnemEd", "Enemy Editor", WindowId::EnemEd},
+        {"Level_Misc", "Miscanneleous", WindowId::MiscEd},
+    };
+    for (const auto& v : views) {
+        const WindowId id = v.id;
+        QAction* a = add(level, v.name, v.caption, [this, id] { openWindow(id); });
+        a->setEnabled(windowIsBuilt(id));
+    }
+    level->addSeparator();
+    add(level, "Level_Next", "Next\tF7", [this] { Level_Next(); });
+    add(level, "Level_Previous", "Previous\tF6", [this] { Level_Previous(); });
+
+    QMenu* tools = menuBar()->addMenu("Tools");
+    tools->setObjectName("Menu_Tools");
+    add(tools, "Tools_Test", "Test!\tF9", [this] { Tools_Test(); });
+
+    // A menu-bar entry without a submenu: a plain action on the bar.
+    QAction* config = menuBar()->addAction("Config");
+    config->setObjectName("Menu_Config");
+    connect(config, &QAction::triggered, this, [this] { openWindow(WindowId::Config); });
+}
+
+void Orvane_Main::log(const QString& line) {
+    m_log->appendPlainText(line);
+}
+
+QStringList Orvane_Main::logLines() const {
+    return m_log->toPlainText().split('\n', Qt::SkipEmptyParts);
+}
+
+void Orvane_Main::message(const QString& text) {
+    if (m_messageSink) m_messageSink(text);
+}
+
+// ---- keys --------------------------------------------------------------------
+
+void Orvane_Main::keyPressEvent(QKeyEvent* event) {
+    Global_KeyDown(keyCodeOf(event), shiftMaskOf(event));
+    QMainWindow::keyPressEvent(event);
+}
+
+void Orvane_Main::Global_KeyDown(int keyCode, int shift) {
+    // Independent tests, in this order; the key is not consumed.
+    if (keyCode == kKeyF7) Level_Next();
+    if (keyCode == kKeyF6) Level_Previous();
+    if (keyCode == kKeyF5) File_Save();
+    if (keyCode == kKeyF8) File_Back();
+    if (keyCode == kKeyF9) Tools_Test();
+    if (shift != kShift) return; // Shift alone: not with Ctrl or Alt
+    switch (keyCode) {
+    case 'P': openWindow(WindowId::PalEd); break;
+    case 'T': openWindow(WindowId::TileTable); break;
+    case 'B': openWindow(WindowId::TSATable); break;
+    case 'R': openWindow(WindowId::StrTable); break;
+    case 'S': openWindow(WindowId::ScreenEd); break;
+    case 'E': openWindow(WindowId::EnemEd); break;
+    default: break;
+    }
+}
+
+// ---- level navigation --------------------------------------------------------
+
+void Orvane_Main::Level_Next() {
+    if (m_ed.CurLevel == m_ed.lastLevel()) return;
+    ++m_ed.CurLevel;
+    Update_Level();
+}
+
+void Orvane_Main::Level_Previous() {
+    if (m_ed.CurLevel == 0) return;
+    --m_ed.CurLevel;
+    Update_Level();
+}
+
+// ---- tool windows --------------------------------------------------------------
+
+bool Orvane_Main::windowIsBuilt(WindowId id) {
+    switch (id) {
+    case WindowId::Config:
+    case WindowId::DumpRes:
+    case WindowId::MiscEd: return true;
+    default: return false;
+    }
+}
+
+ToolWindow* Orvane_Main::createWindow(WindowId id) {
+    ToolWindow* w = nullptr;
+    switch (id) {
+    case WindowId::Config: w = new Config(*this, this); break;
+    case WindowId::DumpRes: w = new DumpRes(*this, this); break;
+    case WindowId::MiscEd: w = new MiscEd(*this, this); break;
+    default: return nullptr;
+    }
+    m_windows[static_cast<size_t>(id)] = w;
+    return w;
+}
+
+ToolWindow* Orvane_Main::existingWindow(WindowId id) {
+    return m_windows[static_cast<size_t>(id)].data();
+}
+
+ToolWindow* Orvane_Main::shownWindow(WindowId id) {
+    ToolWindow* w = existingWindow(id);
+    return (w && w->isVisible()) ? w : nullptr;
+}
+
+void Orvane_Main::openWindow(WindowId id) {
+    ToolWindow* w = existingWindow(id);
+    if (!w) w = createWindow(id);
+    if (!w) return; // not part of this build
+    w->Update();
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+// ---- exit ----------------------------------------------------------------------
+
+void Orvane_Main::closeToolWindows() {
+    // The order in which the tool windows are closed on exit.
+    const WindowId order[] = {WindowId::Config,   WindowId::DumpRes,  WindowId::PalEd,     WindowId::EnemEd,
+                              WindowId::PalChart, WindowId::StrTable, WindowId::ScreenEd,  WindowId::TileTable,
+                              WindowId::TSATable, WindowId::MiscEd};
+    for (WindowId id : order) {
+        if (ToolWindow* w = existingWindow(id)) {
+            m_windows[static_cast<size_t>(id)] = nullptr;
+            delete w;
+        }
+    }
+}
+
+void Orvane_Main::closeEvent(QCloseEvent* event) {
+    m_palAnimT->stop();
+    closeToolWindows();
+    QMainWindow::closeEvent(event);
+}
+
+void Orvane_Main::File_Exit() {
+    close();
+}
+
+} // namespace orvane

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+#include "core/app/Editor.h"
+#include "gui/app/Hub.h"
+#include "gui/app/StartupOptions.h"
+
+class QAction;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace orvane {
+
+class ToolWindow;
+
+// The main window: start-up, the log, the menus and function keys, and the hub through
+// which every tool window reaches the editor state and the refresh chain.
+class Orvane_Main : public QMainWindow, public Hub {
+    Q_OBJECT
+public:
+    explicit Orvane_Main(StartupOptions options, QWidget* parent = nullptr);
+    ~Orvane_Main() override;
+
+    // Runs the start-up sequence. False when the program must end: `exitCode()` is then
+    // 0 for a cancelled ROM dialog and non-zero for an error already reported.
+    bool startUp();
+    int exitCode() const { return m_exitCode; }
+
+    // Messages go to a box with an OK button; tests replace the sink to record them.
+    void setMessageSink(std::function<void(const QString&)> sink) { m_messageSink = std::move(sink); }
+
+    // The log's text, one line per entry.
+    QStringList logLines() const;
+    QTimer* paletteTimer() const { return m_palAnimT; }
+
+    // ---- menu commands ----
+    void File_Save();
+    void File_Back();
+    void Tools_Test();
+    void Level_Next();
+    void Level_Previous();
+    void File_Exit();
+
+    // ---- Hub ----
+    Editor& editor() override { return m_ed; }
+    void Global_KeyDown(int keyCode, int shift) override;
+    void Update_Level() override;
+    void Update_Scrn() override;
+    void Update_Block(int block) override;
+    void Update_StrBlock(int str, int quarter) override;
+    void Update_ScrnStr(int strY, int strX) override;
+    void Update_BGPal(int upd, int animcl) override;
+    void Update_Global_Pal() override;
+    void SprCHRPALSetup() override;
+    void InitEffectLoad() override;
+    void ScrollEffectLoad(int section) override;
+    void ReloadNESPAL() override;
+    void GetMMCols() override;
+    void setPaletteAnimationRunning(bool on) override;
+    ToolWindow* shownWindow(WindowId id) override;
+    ToolWindow* existingWindow(WindowId id);
+    void openWindow(WindowId id) override;
+    QString GetConfigText(const QString& key) override;
+    double GetConfigNumber(const QString& key) override;
+    void SetConfigText(const QString& key, const QString& value) override;
+    void SetConfigNumber(const QString& key, double value) override;
+    void message(const QString& text) override;
+
+    // The palette-animation timer's tick.
+    void paletteAnimationTick();
+
+    // True for the tool windows this build provides.
+    static bool windowIsBuilt(WindowId id);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void log(const QString& line);
+    bool fail(const QString& text, int code = 1);
+    QString homePath(const QString& name) const;
+    bool loadConfig();
+    bool askEditMode();
+    bool pickRom();
+    bool assembleResources();
+    bool readRom();
+    void closeToolWindows();
+    ToolWindow* createWindow(WindowId id);
+    void writeConfig();
+
+    Editor m_ed;
+    StartupOptions m_options;
+    QString m_home;
+    int m_exitCode = 0;
+    std::function<void(const QString&)> m_messageSink;
+
+    QPlainTextEdit* m_log = nullptr;
+    QPushButton* m_dumpResButton = nullptr;
+    QTimer* m_palAnimT = nullptr;
+    std::array<QPointer<ToolWindow>, 10> m_windows;
+};
+
+} // namespace orvane
