@@ -7,7 +7,9 @@ using namespace orvane;
 
 namespace {
 
-constexpr uint32_t rgb(int r, int g, int b) { return uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b); }
+constexpr uint32_t rgb(int r, int g, int b) {
+    return uint32_t(r) << 16 | uint32_t(g) << 8 | uint32_t(b);
+}
 constexpr uint32_t kSentinel = 0x00ABCDEF;
 
 } // namespace
@@ -32,14 +34,16 @@ void TestColours::paletteFileOfSixtyFourRecords() {
     Editor ed;
     ed.BmpCols.fill(kSentinel);
     std::vector<uint8_t> file(192);
-    for (size_t i = 0; i < file.size(); ++i) file[i] = uint8_t(i * 5 + 3);
+    for (size_t i = 0; i < file.size(); ++i)
+        file[i] = uint8_t(i * 5 + 3);
     ReloadNESPAL(ed, file);
     for (int c = 0; c < 256; ++c) {
         const uint32_t want = c < 64 ? rgb(file[3 * c], file[3 * c + 1], file[3 * c + 2]) : 0;
         QCOMPARE(ed.NesPal[c], want);
     }
     // Only the three NES tables change; the shared colour table waits for GetMMCols.
-    QVERIFY(std::all_of(ed.BmpCols.begin(), ed.BmpCols.end(), [](uint32_t v) { return v == kSentinel; }));
+    QVERIFY(std::all_of(ed.BmpCols.begin(), ed.BmpCols.end(),
+                        [](uint32_t v) { return v == kSentinel; }));
 }
 
 void TestColours::shortOrMissingFileGivesBlack() {
@@ -70,8 +74,8 @@ void TestColours::darkAndBrightForms_data() {
     QTest::newRow("mixed") << QList<int>{200, 10, 100} << QList<int>{133, 7, 67}
                            << QList<int>{255, 90, 180};
     QTest::newRow("small") << QList<int>{1, 2, 5} << QList<int>{1, 1, 3} << QList<int>{81, 82, 85};
-    QTest::newRow("edge of clamp") << QList<int>{175, 176, 174} << QList<int>{117, 117, 116}
-                                   << QList<int>{255, 255, 254};
+    QTest::newRow("edge of clamp")
+        << QList<int>{175, 176, 174} << QList<int>{117, 117, 116} << QList<int>{255, 255, 254};
 }
 
 void TestColours::darkAndBrightForms() {
@@ -81,7 +85,8 @@ void TestColours::darkAndBrightForms() {
     Editor ed;
     // Put the record at index 0x2A so byte order and indexing are checked too.
     std::vector<uint8_t> file(3 * 64, 0);
-    for (int i = 0; i < 3; ++i) file[3 * 0x2A + i] = uint8_t(record[i]);
+    for (int i = 0; i < 3; ++i)
+        file[3 * 0x2A + i] = uint8_t(record[i]);
     ReloadNESPAL(ed, file);
     QCOMPARE(ed.NesPal[0x2A], rgb(record[0], record[1], record[2]));
     QCOMPARE(ed.NesPalDark[0x2A], rgb(dark[0], dark[1], dark[2]));
@@ -98,10 +103,13 @@ void TestColours::spriteSlotsFromTheRom() {
     ed.RomParams.resolveAbsolute(*ed.Res);
     ed.RomImage.assign(std::vector<uint8_t>(0x400, 0));
     const uint8_t block[8] = {0x0F, 0x16, 0x27, 0x30, 0x21, 0x11, 0xC5, 0xFF};
-    for (int i = 0; i < 8; ++i) ed.setByte(0x201 + i, block[i]);
-    for (int c = 0; c < 256; ++c) ed.NesPal[c] = 0x010000u * uint32_t(c) + 0x77;
+    for (int i = 0; i < 8; ++i)
+        ed.setByte(0x201 + i, block[i]);
+    for (int c = 0; c < 256; ++c)
+        ed.NesPal[c] = 0x010000u * uint32_t(c) + 0x77;
     ed.BmpCols.fill(kSentinel);
-    for (WinBitmap& b : ed.Bitmaps) b.colours().fill(kSentinel);
+    for (WinBitmap& b : ed.Bitmaps)
+        b.colours().fill(kSentinel);
 
     GetMMCols(ed);
     for (int slot = 0; slot < 256; ++slot) {
@@ -113,12 +121,14 @@ void TestColours::spriteSlotsFromTheRom() {
         QCOMPARE(ed.BmpCols[slot], want);
     }
     // Copying into the bitmaps is the caller's next step, not this one's.
-    for (const WinBitmap& b : ed.Bitmaps) QCOMPARE(b.colours()[65], kSentinel);
+    for (const WinBitmap& b : ed.Bitmaps)
+        QCOMPARE(b.colours()[65], kSentinel);
 }
 
 void TestColours::globalPaletteCopiesOnlyTheLowerHalf() {
     Editor ed;
-    for (int s = 0; s < 256; ++s) ed.BmpCols[s] = 0x010101u * uint32_t(s);
+    for (int s = 0; s < 256; ++s)
+        ed.BmpCols[s] = 0x010101u * uint32_t(s);
     std::vector<uint64_t> versions;
     for (WinBitmap& b : ed.Bitmaps) {
         b.colours().fill(kSentinel);
@@ -127,7 +137,8 @@ void TestColours::globalPaletteCopiesOnlyTheLowerHalf() {
     Update_Global_Pal(ed);
     for (size_t n = 0; n < ed.Bitmaps.size(); ++n) {
         const WinBitmap& b = ed.Bitmaps[n];
-        for (int s = 0; s < 256; ++s) QCOMPARE(b.colours()[s], s < 128 ? ed.BmpCols[s] : kSentinel);
+        for (int s = 0; s < 256; ++s)
+            QCOMPARE(b.colours()[s], s < 128 ? ed.BmpCols[s] : kSentinel);
         QVERIFY(b.version() > versions[n]); // views must show it again
     }
 }
@@ -138,7 +149,8 @@ void TestColours::fixedInterfaceColours() {
     const uint32_t want[7] = {rgb(160, 160, 160), rgb(255, 255, 255), rgb(96, 96, 255),
                               rgb(255, 96, 96),   rgb(96, 255, 96),   rgb(255, 255, 0),
                               rgb(255, 96, 255)};
-    for (int s = 0; s < 256; ++s) QCOMPARE(ed.BmpCols[s], s >= 33 && s <= 39 ? want[s - 33] : 0u);
+    for (int s = 0; s < 256; ++s)
+        QCOMPARE(ed.BmpCols[s], s >= 33 && s <= 39 ? want[s - 33] : 0u);
 }
 
 void TestColours::swapRB_data() {

@@ -108,11 +108,13 @@ void TestTileDrawing::bitmapHeaderAndBuffer() {
 
     const int w = std::max(W, 0), h = std::max(H, 0);
     auto u32 = [](uint32_t v) {
-        return std::vector<uint8_t>{uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+        return std::vector<uint8_t>{uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16),
+                                    uint8_t(v >> 24)};
     };
     std::vector<uint8_t> expected;
-    for (auto part : {u32(40), u32(uint32_t(w)), u32(uint32_t(-h)), std::vector<uint8_t>{1, 0, 8, 0},
-                      u32(0), u32(uint32_t(bufferSize)), u32(0), u32(0), u32(256), u32(0)})
+    for (auto part :
+         {u32(40), u32(uint32_t(w)), u32(uint32_t(-h)), std::vector<uint8_t>{1, 0, 8, 0}, u32(0),
+          u32(uint32_t(bufferSize)), u32(0), u32(0), u32(256), u32(0)})
         expected.insert(expected.end(), part.begin(), part.end());
     const auto header = b.header();
     QCOMPARE(std::vector<uint8_t>(header.begin(), header.end()), expected);
@@ -185,7 +187,8 @@ void TestTileDrawing::bitOrderAndFlips() {
     QFETCH(int, right);
     // Row 0: plane 0 = 0x80, plane 1 = 0x01. Row 1: colour 3 in column 1 only, to tell a
     // vertical flip from a stray copy of row 0.
-    const Rom rom = romWithTile(64, 16, {0x80, 0x40, 0, 0, 0, 0, 0, 0}, {0x01, 0x40, 0, 0, 0, 0, 0, 0});
+    const Rom rom =
+        romWithTile(64, 16, {0x80, 0x40, 0, 0, 0, 0, 0, 0}, {0x01, 0x40, 0, 0, 0, 0, 0, 0});
     WinBitmap b = bitmap(8, 8, -1, 0xAA);
     if (sprite)
         DrawSprTile(b, rom, 16, 0, 0, 0, 1, vflip, hflip);
@@ -226,7 +229,8 @@ void TestTileDrawing::tileAtTheEndOfTheRom() {
     WinBitmap b = bitmap(8, 8, -1, 0xEE);
     DrawTile(b, rom, T, 1, 0, 0, 1);
     const int want = !drawn ? 0xEE : (T == 0 ? 4 + 3 : 4 + 1);
-    for (int i = 0; i < 64; ++i) QCOMPARE(int(b.pixel(i % 8, i / 8)), want);
+    for (int i = 0; i < 64; ++i)
+        QCOMPARE(int(b.pixel(i % 8, i / 8)), want);
 }
 
 void TestTileDrawing::spriteAboveTheTopEdge() {
@@ -275,7 +279,8 @@ void TestTileDrawing::restoreCopiesExactlyWhereSpriteWrote() {
     QVERIFY(!written.empty());
 
     std::vector<uint8_t> source(sprite.pixels().size());
-    for (size_t i = 0; i < source.size(); ++i) source[i] = uint8_t(i * 7 + 1);
+    for (size_t i = 0; i < source.size(); ++i)
+        source[i] = uint8_t(i * 7 + 1);
     WinBitmap restored = bitmap(32, 32, -1, 0x11);
     RestoreSprTile(restored, source, rom, 16, x, y, scale, vflip, hflip);
     for (size_t i = 0; i < source.size(); ++i)
@@ -316,14 +321,16 @@ void TestTileDrawing::matchesPixelByPixelRules() {
     std::mt19937 rng(12345);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     std::vector<uint8_t> romBytes(1024);
-    for (auto& v : romBytes) v = uint8_t(pick(0, 255));
+    for (auto& v : romBytes)
+        v = uint8_t(pick(0, 255));
     const Rom rom(romBytes);
     for (int W : {8, 12, 30, 64, 256}) {
         const int H = pick(2, 40);
         WinBitmap b = bitmap(W, H);
         std::vector<uint8_t> want = b.pixels();
         std::vector<uint8_t> source(size_t(std::max(0, int(want.size()) + pick(-20, 20))));
-        for (auto& v : source) v = uint8_t(pick(0, 255));
+        for (auto& v : source)
+            v = uint8_t(pick(0, 255));
         for (int n = 0; n < 1500; ++n) {
             const Op op = Op(pick(0, 2));
             const int64_t T = pick(-24, 1024 + 8);
@@ -337,10 +344,24 @@ void TestTileDrawing::matchesPixelByPixelRules() {
                 DrawSprTile(b, rom, double(T), pal, x, y, scale, vflip, hflip);
             else
                 RestoreSprTile(b, source, rom, double(T), x, y, scale, vflip, hflip);
-            if (b.pixels() != want)
-                QFAIL(qPrintable(QString("W %1 H %2 op %3 T %4 pal %5 x %6 y %7 scale %8 v %9 h %10")
-                                     .arg(W).arg(H).arg(int(op)).arg(T).arg(pal).arg(x).arg(y)
-                                     .arg(scale).arg(vflip).arg(hflip)));
+            const auto diff = std::mismatch(want.begin(), want.end(), b.pixels().begin());
+            if (diff.first != want.end())
+                QFAIL(
+                    qPrintable(QString("W %1 H %2 op %3 T %4 pal %5 x %6 y %7 scale %8 v %9 h %10: "
+                                       "index %11 is %12, should be %13")
+                                   .arg(W)
+                                   .arg(H)
+                                   .arg(int(op))
+                                   .arg(T)
+                                   .arg(pal)
+                                   .arg(x)
+                                   .arg(y)
+                                   .arg(scale)
+                                   .arg(vflip)
+                                   .arg(hflip)
+                                   .arg(diff.first - want.begin())
+                                   .arg(*diff.second)
+                                   .arg(*diff.first)));
         }
     }
 }
@@ -354,8 +375,10 @@ void TestTileDrawing::linesAndRectangles() {
 
     DrawHLine(b, 3, 9, 2, 33);
     DrawVLine(b, 12, 4, 6, 34);
-    for (int x = 0; x < 16; ++x) QCOMPARE(int(b.pixel(x, 2)), x >= 3 && x <= 9 ? 33 : 0);
-    for (int y = 0; y < 16; ++y) QCOMPARE(int(b.pixel(12, y)), y >= 4 && y <= 6 ? 34 : 0);
+    for (int x = 0; x < 16; ++x)
+        QCOMPARE(int(b.pixel(x, 2)), x >= 3 && x <= 9 ? 33 : 0);
+    for (int y = 0; y < 16; ++y)
+        QCOMPARE(int(b.pixel(12, y)), y >= 4 && y <= 6 ? 34 : 0);
 
     // A rectangle with its top-left corner outside: points with a negative index are
     // dropped, points left of column 0 in rows 1 and 2 land at the end of the row above.

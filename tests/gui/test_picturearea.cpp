@@ -60,7 +60,8 @@ void TestPictureArea::showsPixelsThroughColourTable() {
     WinBitmap b;
     b.InitBitmap(W, H);
     fillColours(b);
-    for (size_t i = 0; i < b.pixels().size(); ++i) b.pixels()[i] = uint8_t(i * 13 + 1);
+    for (size_t i = 0; i < b.pixels().size(); ++i)
+        b.pixels()[i] = uint8_t(i * 13 + 1);
     PictureArea area;
     area.setFixedSize(W, H + 2);
     QCOMPARE(area.ShowBitmap(b), H);
@@ -96,7 +97,8 @@ void TestPictureArea::colourChangeNeedsNoRedraw() {
 
     // The picture keeps the colours of the last show until shown again.
     fillColours(b, 90);
-    QCOMPARE(area.grab().toImage().pixel(5, 5), QRgb(0xFF000000u | (51u << 16) | (204u << 8) | 101u));
+    QCOMPARE(area.grab().toImage().pixel(5, 5),
+             QRgb(0xFF000000u | (51u << 16) | (204u << 8) | 101u));
 }
 
 void TestPictureArea::mouseMasksAndCoordinates_data() {
@@ -107,8 +109,8 @@ void TestPictureArea::mouseMasksAndCoordinates_data() {
     QTest::newRow("left") << int(Qt::LeftButton) << int(Qt::NoModifier) << 1 << 0;
     QTest::newRow("right, Shift") << int(Qt::RightButton) << int(Qt::ShiftModifier) << 2 << 1;
     QTest::newRow("middle, Ctrl") << int(Qt::MiddleButton) << int(Qt::ControlModifier) << 4 << 2;
-    QTest::newRow("left, Shift+Alt") << int(Qt::LeftButton)
-                                     << int(Qt::ShiftModifier | Qt::AltModifier) << 1 << 5;
+    QTest::newRow("left, Shift+Alt")
+        << int(Qt::LeftButton) << int(Qt::ShiftModifier | Qt::AltModifier) << 1 << 5;
 }
 
 void TestPictureArea::mouseMasksAndCoordinates() {
@@ -173,12 +175,13 @@ void TestPictureArea::keysAreReportedAndPassedOn() {
     QTest::keyClick(area, Qt::Key_F5);
     QTest::keyClick(area, Qt::Key_A, Qt::ShiftModifier);
     QTest::keyClick(area, Qt::Key_Left, Qt::ControlModifier);
-    QCOMPARE(keys.count(), 3);
-    QCOMPARE(keys[0], (QList<QVariant>{116, 0}));
-    QCOMPARE(keys[1], (QList<QVariant>{65, 1}));
-    QCOMPARE(keys[2], (QList<QVariant>{37, 2}));
-    // The window behind the picture still gets them, for the keys shared with the main window.
-    QCOMPARE(window.keys, (QList<int>{Qt::Key_F5, Qt::Key_A, Qt::Key_Left}));
+    // Modifier keys come through on their own as well, as the shared key handling expects.
+    const QList<QList<QVariant>> want{{116, 0}, {16, 1}, {65, 1}, {17, 2}, {37, 2}};
+    QCOMPARE(keys.count(), want.count());
+    for (int i = 0; i < want.count(); ++i)
+        QCOMPARE(keys[i], want[i]);
+    QCOMPARE(window.keys,
+             (QList<int>{Qt::Key_F5, Qt::Key_Shift, Qt::Key_A, Qt::Key_Control, Qt::Key_Left}));
 }
 
 QTEST_MAIN(TestPictureArea)

@@ -8,11 +8,15 @@ namespace orvane {
 
 namespace {
 
-uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return (r << 16) | (g << 8) | b; }
+uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) {
+    return (r << 16) | (g << 8) | b;
+}
 
 // Dividing by 1.5 and rounding to the nearest integer is round(2c / 3); 2c / 3 never ends
 // in exactly one half, so (2c + 1) / 3 in integers gives the same result without floats.
-uint32_t darken(uint32_t c) { return (2 * c + 1) / 3; }
+uint32_t darken(uint32_t c) {
+    return (2 * c + 1) / 3;
+}
 
 uint32_t brighten(uint32_t c) {
     int v = static_cast<int>(c) + 80;

@@ -36,7 +36,9 @@ uint64_t load8(const uint8_t* p) {
     std::memcpy(&v, p, 8);
     return v;
 }
-void store8(uint8_t* p, uint64_t v) { std::memcpy(p, &v, 8); }
+void store8(uint8_t* p, uint64_t v) {
+    std::memcpy(p, &v, 8);
+}
 
 std::array<uint8_t, 8> bytesOf(uint64_t v) {
     std::array<uint8_t, 8> b;
@@ -81,7 +83,8 @@ std::array<uint8_t, 16> tileBytes(const Rom& rom, int64_t off) {
     if (const uint8_t* p = rom.tile(off))
         std::memcpy(b.data(), p, 16);
     else
-        for (int i = 0; i < 16; ++i) b[static_cast<size_t>(i)] = rom.atOffset(off + i);
+        for (int i = 0; i < 16; ++i)
+            b[static_cast<size_t>(i)] = rom.atOffset(off + i);
     return b;
 }
 
@@ -90,56 +93,91 @@ int64_t floorDiv(int64_t a, int64_t b) { // b > 0
     return (a % b != 0 && a < 0) ? q - 1 : q;
 }
 
-// ---- walking the covered rows ---------------------------------------------------------
-//
-// A tile at (x, y) with scale s covers bitmap rows y .. y + 8s - 1; in row yy its pixels
-// are the buffer indices W*yy + x .. W*yy + x + 8s - 1. Only rows with at least one of
-// those indices inside [0, limit) are visited, found by division rather than by trying
-// them, so no product can overflow and far-off tiles cost nothing. For each visited row
-// `writeRow(tileRow, rowStart)` gets the tile row and the index of the tile's left edge.
-template <class RowWriter>
-void forEachCoveredRow(int64_t W, int64_t limit, int x, int y, int scale, RowWriter&& writeRow) {
-    if (W <= 0 || limit <= 0 || scale < 1) return;
-    const int64_t span = 8 * static_cast<int64_t>(scale);
-    const int64_t firstVisible = floorDiv(-static_cast<int64_t>(x) - span, W) + 1;
-    const int64_t lastVisible = floorDiv(limit - 1 - x, W);
-    const int64_t top = std::max<int64_t>(y, firstVisible);
-    const int64_t bottom = std::min<int64_t>(y + span - 1, lastVisible);
-    for (int64_t yy = top; yy <= bottom; ++yy)
-        writeRow(static_cast<int>((yy - y) / scale), W * yy + x);
-}
+// ---- writing a decoded tile -----------------------------------------------------------
 
 // Clips the run [from, from + count) to [0, limit); false when nothing is left.
 bool clipRun(int64_t& from, int64_t& count, int64_t limit) {
-    int64_t to = std::min(from + count, limit);
+    const int64_t to = std::min(from + count, limit);
     from = std::max<int64_t>(from, 0);
     count = to - from;
     return count > 0;
 }
 
-// Writes one decoded row of a tile. `colours` holds colour indices, `values` the bytes to
-// store, `mask` 0xFF where a pixel is written. `sourceAt` (may be null) makes it copy
-// from another buffer instead of storing `values`.
-void writeTileRow(uint8_t* dst, int64_t limit, int64_t rowStart, int scale, uint64_t values,
-                  uint64_t mask, const uint8_t* sourceAt) {
-    if (scale == 1 && rowStart >= 0 && rowStart + 8 <= limit) {
-        // The common case: eight whole pixels inside the buffer, one 8-byte store.
-        uint8_t* p = dst + rowStart;
-        const uint64_t fresh = sourceAt ? load8(sourceAt + rowStart) : values;
-        store8(p, mask == ~0ULL ? fresh : (load8(p) & ~mask) | (fresh & mask));
+// Bitmap rows yy in [top, top + count) whose run of indices W*yy + left .. W*yy + left +
+// width - 1 touches [0, limit). Found by division rather than by trying rows, so no
+// product can overflow and far-off tiles cost nothing.
+struct RowRange {
+    int64_t first, last;
+};
+RowRange touchingRows(int64_t W, int64_t limit, int64_t top, int64_t count, int64_t left,
+                      int64_t width) {
+    return {std::max(top, floorDiv(-left - width, W) + 1),
+            std::min(top + count - 1, floorDiv(limit - 1 - left, W))};
+}
+
+// One run of `count` pixels from buffer index `from`: the same value, or the bytes of
+// `source` at the same indices.
+void writeRun(uint8_t* dst, int64_t limit, int64_t from, int64_t count, uint8_t value,
+              const uint8_t* source) {
+    if (!clipRun(from, count, limit)) return;
+    if (source)
+        std::memcpy(dst + from, source + from, static_cast<size_t>(count));
+    else
+        std::memset(dst + from, value, static_cast<size_t>(count));
+}
+
+// What a tile writes: per tile row, the eight pixel values and a mask of 0xFF where a pixel
+// is written at all. With `source` set the pixels are copied from there instead.
+struct TileRows {
+    std::array<uint64_t, 8> values;
+    std::array<uint64_t, 8> masks;
+    const uint8_t* source = nullptr;
+};
+
+void writeTile(WinBitmap& bmp, int64_t limit, const TileRows& t, int x, int y, int scale) {
+    const int64_t W = bmp.width();
+    if (W <= 0 || limit <= 0 || scale < 1) return;
+    uint8_t* dst = bmp.pixels().data();
+    const int64_t s = scale;
+    const int64_t width = 8 * s;
+
+    if (width > W) {
+        // A tile wider than the bitmap wraps onto itself, so the order of writes decides
+        // which pixel stays on top: tile row, then column, then the rows of its square.
+        for (int r = 0; r < 8; ++r) {
+            const std::array<uint8_t, 8> v = bytesOf(t.values[static_cast<size_t>(r)]);
+            const std::array<uint8_t, 8> m = bytesOf(t.masks[static_cast<size_t>(r)]);
+            for (int c = 0; c < 8; ++c) {
+                if (!m[static_cast<size_t>(c)]) continue;
+                const int64_t left = x + s * c;
+                const RowRange rows = touchingRows(W, limit, y + s * r, s, left, s);
+                for (int64_t yy = rows.first; yy <= rows.last; ++yy)
+                    writeRun(dst, limit, W * yy + left, s, v[static_cast<size_t>(c)], t.source);
+            }
+        }
         return;
     }
-    const std::array<uint8_t, 8> v = bytesOf(values);
-    const std::array<uint8_t, 8> m = bytesOf(mask);
-    for (int c = 0; c < 8; ++c) {
-        if (!m[static_cast<size_t>(c)]) continue;
-        int64_t from = rowStart + static_cast<int64_t>(c) * scale;
-        int64_t count = scale;
-        if (!clipRun(from, count, limit)) continue;
-        if (sourceAt)
-            std::memcpy(dst + from, sourceAt + from, static_cast<size_t>(count));
-        else
-            std::memset(dst + from, v[static_cast<size_t>(c)], static_cast<size_t>(count));
+
+    // Otherwise no two pixels of the tile share an index and the tile can go bitmap row by
+    // bitmap row.
+    const RowRange rows = touchingRows(W, limit, y, width, x, width);
+    for (int64_t yy = rows.first; yy <= rows.last; ++yy) {
+        const auto r = static_cast<size_t>((yy - y) / s);
+        const uint64_t mask = t.masks[r];
+        if (mask == 0) continue;
+        const int64_t rowStart = W * yy + x;
+        if (s == 1 && rowStart >= 0 && rowStart + 8 <= limit) {
+            // The common case: eight whole pixels inside the buffer, one 8-byte store.
+            uint8_t* p = dst + rowStart;
+            const uint64_t fresh = t.source ? load8(t.source + rowStart) : t.values[r];
+            store8(p, mask == ~0ULL ? fresh : (load8(p) & ~mask) | (fresh & mask));
+            continue;
+        }
+        const std::array<uint8_t, 8> v = bytesOf(t.values[r]);
+        const std::array<uint8_t, 8> m = bytesOf(mask);
+        for (int c = 0; c < 8; ++c)
+            if (m[static_cast<size_t>(c)])
+                writeRun(dst, limit, rowStart + s * c, s, v[static_cast<size_t>(c)], t.source);
     }
 }
 
@@ -149,26 +187,29 @@ uint64_t paletteBase(int pal) {
     return static_cast<uint64_t>((static_cast<unsigned>(pal) * 4u) & 0xFFu) * kEveryByte;
 }
 
-enum class SpriteMode { Draw, Restore };
+TileRows tileRows(const DecodedTile& tile, int pal, bool transparent) {
+    TileRows t;
+    const uint64_t base = paletteBase(pal);
+    for (size_t r = 0; r < 8; ++r) {
+        t.values[r] = tile.colours[r] | base;
+        t.masks[r] = transparent ? opaqueMask(tile.colours[r]) : ~0ULL;
+    }
+    return t;
+}
 
-void spriteTile(WinBitmap& bmp, const uint8_t* source, int64_t sourceSize, const Rom& rom,
-                double T, int pal, int x, int y, int scale, int vflip, int hflip,
-                SpriteMode mode) {
+void spriteTile(WinBitmap& bmp, const std::vector<uint8_t>* source, const Rom& rom, double T,
+                int pal, int x, int y, int scale, int vflip, int hflip) {
     int64_t off = 0;
-    std::vector<uint8_t>& px = bmp.pixels();
-    int64_t limit = static_cast<int64_t>(px.size());
-    if (mode == SpriteMode::Restore) limit = std::min(limit, sourceSize);
+    // Tiles wholly outside the image read as zeros: all transparent, nothing to do.
     if (tileOffset(T, off) && off > -16 && off < rom.size()) {
         const std::array<uint8_t, 16> bytes = tileBytes(rom, off);
-        const DecodedTile tile = decode(bytes.data(), vflip != 0, hflip != 0);
-        const uint64_t base = paletteBase(pal);
-        forEachCoveredRow(bmp.width(), limit, x, y, scale, [&](int r, int64_t rowStart) {
-            const uint64_t k = tile.colours[static_cast<size_t>(r)];
-            const uint64_t mask = opaqueMask(k);
-            if (mask == 0) return;
-            writeTileRow(px.data(), limit, rowStart, scale, k | base, mask,
-                         mode == SpriteMode::Restore ? source : nullptr);
-        });
+        TileRows t = tileRows(decode(bytes.data(), vflip != 0, hflip != 0), pal, true);
+        auto limit = static_cast<int64_t>(bmp.pixels().size());
+        if (source) {
+            t.source = source->data();
+            limit = std::min(limit, static_cast<int64_t>(source->size()));
+        }
+        writeTile(bmp, limit, t, x, y, scale);
     }
     bmp.touch();
 }
@@ -206,28 +247,20 @@ void DrawTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, i
     const uint8_t* bytes = nullptr;
     if (T >= 0 && T <= static_cast<double>(rom.size() - 16) && tileOffset(T, off))
         bytes = rom.tile(off);
-    if (bytes) {
-        const DecodedTile tile = decode(bytes, false, false);
-        const uint64_t base = paletteBase(pal);
-        std::vector<uint8_t>& px = bmp.pixels();
-        const auto limit = static_cast<int64_t>(px.size());
-        forEachCoveredRow(bmp.width(), limit, x, y, scale, [&](int r, int64_t rowStart) {
-            writeTileRow(px.data(), limit, rowStart, scale,
-                         tile.colours[static_cast<size_t>(r)] | base, ~0ULL, nullptr);
-        });
-    }
+    if (bytes)
+        writeTile(bmp, static_cast<int64_t>(bmp.pixels().size()),
+                  tileRows(decode(bytes, false, false), pal, false), x, y, scale);
     bmp.touch();
 }
 
 void DrawSprTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, int scale,
                  int vflip, int hflip) {
-    spriteTile(bmp, nullptr, 0, rom, T, pal, x, y, scale, vflip, hflip, SpriteMode::Draw);
+    spriteTile(bmp, nullptr, rom, T, pal, x, y, scale, vflip, hflip);
 }
 
 void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Rom& rom, double T,
                     int x, int y, int scale, int vflip, int hflip) {
-    spriteTile(bmp, source.data(), static_cast<int64_t>(source.size()), rom, T, 0, x, y, scale,
-               vflip, hflip, SpriteMode::Restore);
+    spriteTile(bmp, &source, rom, T, 0, x, y, scale, vflip, hflip);
 }
 
 void DrawHLine(WinBitmap& bmp, int x1, int x2, int y, int colour) {

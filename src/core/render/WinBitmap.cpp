@@ -12,7 +12,8 @@ int64_t bufferSize(int W, int H) {
 }
 
 void putU32(std::array<uint8_t, WinBitmap::kHeaderSize>& h, size_t at, uint32_t v) {
-    for (size_t i = 0; i < 4; ++i) h[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    for (size_t i = 0; i < 4; ++i)
+        h[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 void putU16(std::array<uint8_t, WinBitmap::kHeaderSize>& h, size_t at, uint16_t v) {

@@ -13,11 +13,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "gui/app/Config.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/ToolWindow.h"
-#include "gui/level/MiscEd.h"
-#include "gui/resdata/DumpRes.h"
+#include "gui/app/WindowFactory.h"
 
 namespace orvane {
 
@@ -175,23 +173,12 @@ void Orvane_Main::Level_Previous() {
 // ---- tool windows --------------------------------------------------------------
 
 bool Orvane_Main::windowIsBuilt(WindowId id) {
-    switch (id) {
-    case WindowId::Config:
-    case WindowId::DumpRes:
-    case WindowId::MiscEd: return true;
-    default: return false;
-    }
+    return toolWindowIsBuilt(id);
 }
 
 ToolWindow* Orvane_Main::createWindow(WindowId id) {
-    ToolWindow* w = nullptr;
-    switch (id) {
-    case WindowId::Config: w = new Config(*this, this); break;
-    case WindowId::DumpRes: w = new DumpRes(*this, this); break;
-    case WindowId::MiscEd: w = new MiscEd(*this, this); break;
-    default: return nullptr;
-    }
-    m_windows[static_cast<size_t>(id)] = w;
+    ToolWindow* w = createToolWindow(id, *this, this);
+    if (w) m_windows[static_cast<size_t>(id)] = w;
     return w;
 }
 

@@ -3,6 +3,7 @@
 #include "gui/app/Orvane_Main.h"
 
 #include <QFileInfo>
+#include <QTimer>
 
 #include "core/app/FileIO.h"
 #include "core/level/LevelLoader.h"

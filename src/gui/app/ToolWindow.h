@@ -23,6 +23,9 @@ public:
     virtual void Update_ScrnStr(int /*strY*/, int /*strX*/) {}
     virtual void Update_Global_Pal() {}
 
+    // The Structure Table's selection mark, moved by the Screen Editor's right-click pick.
+    virtual void CurStrSet(int /*upd*/) {}
+
     // Shows the picture backed by editor bitmap `bitmapId` again with its current colour
     // table (no redraw): the palette-animation tick's per-picture step.
     virtual void showPicture(int /*bitmapId*/) {}

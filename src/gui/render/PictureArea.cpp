@@ -30,8 +30,12 @@ int modifierMask(Qt::KeyboardModifiers m) {
     return mask;
 }
 
-int pixelX(const QMouseEvent* e) { return qFloor(e->position().x()); }
-int pixelY(const QMouseEvent* e) { return qFloor(e->position().y()); }
+int pixelX(const QMouseEvent* e) {
+    return qFloor(e->position().x());
+}
+int pixelY(const QMouseEvent* e) {
+    return qFloor(e->position().y());
+}
 
 } // namespace
 
