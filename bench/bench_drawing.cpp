@@ -1,12 +1,12 @@
 // How long the drawing hot loops take: a full 32 x 32 screen of tiles at scale 1 and 2,
 // the same number of bytes moved by plain memcpy for comparison, and a screen drawn and
 // shown on a picture area (offscreen platform, repaint forced). Prints microseconds per
-// repetition, the best of several runs.
+// repetition (CPU time of the drawing thread), the best of several runs.
 #include <QApplication>
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <vector>
 

@@ -17,9 +17,13 @@ constexpr int64_t kColourSets = 0x3000; // P(56) of mm4 and mm5
 constexpr uint32_t kUntouched = 0xABCDEF;
 
 // Colour byte k bytes after the start of the colour sets: distinct up to k = 299.
-int colourByte(int64_t k) { return k < 256 ? static_cast<int>(k) : static_cast<int>(0xC0 + k - 256); }
+int colourByte(int64_t k) {
+    return k < 256 ? static_cast<int>(k) : static_cast<int>(0xC0 + k - 256);
+}
 
-int64_t colourBase(int mode) { return mode == kMM3 ? kMM3AnimColourSets : kColourSets; }
+int64_t colourBase(int mode) {
+    return mode == kMM3 ? kMM3AnimColourSets : kColourSets;
+}
 
 int64_t recordPosition(int mode, int a) {
     return mode == kMM3 ? kMM3AnimRecords + 16 * a : 0x2000 + 32 * a;
@@ -31,7 +35,8 @@ Editor animationEditor(int mode) {
     setParam(ed, 54, mode == kMM4 ? 0x380 : 0x2000);
     setParam(ed, 55, 2);
     setParam(ed, 56, kColourSets);
-    for (int k = 0; k < 300; ++k) ed.setByte(colourBase(mode) + k, colourByte(k));
+    for (int k = 0; k < 300; ++k)
+        ed.setByte(colourBase(mode) + k, colourByte(k));
     ed.BmpCols.fill(kUntouched);
     return ed;
 }
@@ -56,7 +61,8 @@ void writeAnimation(Editor& ed, int a, int last, int delay, const QList<int>& se
     ed.setByte(r + 1, delay);
     int64_t frames = r + 2;
     if (ed.EditMode == kMM3) ed.setByte(frames++, firstSlot);
-    for (int f = 0; f < sets.size(); ++f) ed.setByte(frames + f, sets[f]);
+    for (int f = 0; f < sets.size(); ++f)
+        ed.setByte(frames + f, sets[f]);
 }
 
 // The colours of `set` as the tick plays it, at three slots from `first` (wrapping at 16).
@@ -185,7 +191,8 @@ void TestAnimation::colourSetOffsets() {
     writeAnimation(ed, 1, 1, 0, {1, 86}, 1);
     ed.PalAnimId[0] = 0x81;
     QVERIFY(paletteAnimationTick(ed));
-    for (int j = 0; j < 3; ++j) QCOMPARE(ed.BmpCols[1 + j], nes(colourByte(offset + j)));
+    for (int j = 0; j < 3; ++j)
+        QCOMPARE(ed.BmpCols[1 + j], nes(colourByte(offset + j)));
 }
 
 void TestAnimation::colourSetZeroStops_data() {
@@ -224,7 +231,8 @@ void TestAnimation::colourSetZeroStops() {
     first.PalAnimId = {0, 0x82, 0x81, 0};
     QVERIFY(!paletteAnimationTick(first));
     QCOMPARE(first.PalAnimId, (std::array<int, 4>{0, 0, 0x81, 0}));
-    for (int s = 0; s < 96; ++s) QCOMPARE(first.BmpCols[s], kUntouched);
+    for (int s = 0; s < 96; ++s)
+        QCOMPARE(first.BmpCols[s], kUntouched);
 }
 
 void TestAnimation::mm3ColourSetZeroPlays() {
@@ -273,7 +281,8 @@ void resizeImage(Editor& ed, int64_t size) {
 
 void moveColourSets(Editor& ed, int64_t base) {
     setParam(ed, 56, static_cast<int32_t>(base));
-    for (int k = 0; k < 300; ++k) ed.setByte(base + k, colourByte(k));
+    for (int k = 0; k < 300; ++k)
+        ed.setByte(base + k, colourByte(k));
 }
 } // namespace
 
@@ -283,8 +292,7 @@ void TestAnimation::outsideTheImageSkips_data() {
 
     QTest::newRow("mm4 record past the image") << int{kMM4} << int{RecordPast};
     QTest::newRow("mm4 record before the image") << int{kMM4} << int{RecordBefore};
-    QTest::newRow("mm4 record at position 0, its frames inside")
-        << int{kMM4} << int{RecordAtZero};
+    QTest::newRow("mm4 record at position 0, its frames inside") << int{kMM4} << int{RecordAtZero};
     QTest::newRow("mm5 frame byte past the image") << int{kMM5} << int{FrameBytePast};
     QTest::newRow("mm4 colour set past the image") << int{kMM4} << int{ColourSetPast};
     QTest::newRow("mm5 colour set past the image") << int{kMM5} << int{ColourSetPast};
@@ -328,7 +336,8 @@ void TestAnimation::outsideTheImageSkips() {
     ed.PalAnimId = {0, 0x82, 0x81, 0};
 
     bool anyWritten = false;
-    for (int tick = 0; tick < 3; ++tick) anyWritten |= paletteAnimationTick(ed);
+    for (int tick = 0; tick < 3; ++tick)
+        anyWritten |= paletteAnimationTick(ed);
 
     // The broken palette keeps its state and colours.
     QCOMPARE(ed.PalAnimId[1], 0x82);

@@ -121,6 +121,7 @@ void TestAssembler::tokens_data() {
     QTest::newRow("minus at end") << QByteArray("!-") << QStringList{} << 0 << L{0};
     QTest::newRow("chained numbers")
         << QByteArray("!1!2!-3!") << QStringList{} << 0 << L{1, 2, -3, 0};
+    QTest::newRow("minus ends a number") << QByteArray("!5-3 ") << QStringList{} << 0 << L{5};
     QTest::newRow("double bang") << QByteArray("!!5 ") << QStringList{} << 0 << L{0, 5};
     QTest::newRow("lower case ends number") << QByteArray("!1f 2") << QStringList{} << 0 << L{1};
     QTest::newRow("largest number") << QByteArray("!7FFFFFFF !-7FFFFFFF !00000000007FFFFFFF")

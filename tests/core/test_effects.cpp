@@ -33,7 +33,8 @@ QList<int> changedTiles(const Editor& ed) {
 
 QList<int> range(int first, int last) {
     QList<int> r;
-    for (int i = first; i <= last; ++i) r.append(i);
+    for (int i = first; i <= last; ++i)
+        r.append(i);
     return r;
 }
 
@@ -81,8 +82,8 @@ void TestEffects::earlyEnd_data() {
     QTest::addColumn<QList<int>>("colours"); // the colour index of slots 72..79, -1 untouched
 
     // Each list then holds one record [1, 1, 0x80, 0]: tile 0 at 8192 + 0x8000 - 32752.
-    QTest::newRow("first byte ends the colours") << QList<int>{0x90, 1, 1, 0x80, 0, 0xFF}
-                                                 << QList<int>{-1, -1, -1, -1, -1, -1, -1, -1};
+    QTest::newRow("first byte ends the colours")
+        << QList<int>{0x90, 1, 1, 0x80, 0, 0xFF} << QList<int>{-1, -1, -1, -1, -1, -1, -1, -1};
     QTest::newRow("third byte ends them") << QList<int>{0x01, 0x02, 0x80, 1, 1, 0x80, 0, 0xFF}
                                           << QList<int>{-1, 0x02, -1, -1, -1, -1, -1, -1};
     QTest::newRow("last byte ends them")
@@ -95,7 +96,8 @@ void TestEffects::earlyEnd() {
     QFETCH(QList<int>, colours);
 
     Editor ed = effectEditor();
-    for (int k = 0; k < list.size(); ++k) ed.setByte(kList + k, list[k]);
+    for (int k = 0; k < list.size(); ++k)
+        ed.setByte(kList + k, list[k]);
 
     EffectLoad(ed, kList, 1);
 
@@ -145,9 +147,9 @@ void TestEffects::tilesStopAtTheTable() {
 void TestEffects::skippedRowAndListEnd() {
     Editor ed = effectEditor();
     poke(ed, kList, {0x80});
-    poke(ed, kList + 1, {1, 4, 0x80, 32});   // row 32: beyond the table, skipped
-    poke(ed, kList + 5, {1, 4, 0x80, 0xFF}); // skipped too
-    poke(ed, kList + 9, {1, 1, 0x80, 5});    // loaded
+    poke(ed, kList + 1, {1, 4, 0x80, 32});    // row 32: beyond the table, skipped
+    poke(ed, kList + 5, {1, 4, 0x80, 0xFF});  // skipped too
+    poke(ed, kList + 9, {1, 1, 0x80, 5});     // loaded
     poke(ed, kList + 13, {0x80, 1, 0x80, 6}); // the end of the list
     poke(ed, kList + 17, {1, 1, 0x80, 7});    // never read
 
@@ -172,7 +174,8 @@ void TestEffects::recordsLimitedTo256Bytes() {
     if (firstRecord == 1) ed.setByte(kList, 0xFF);
     // Records that load nothing up to the last one read, which loads tile 16, then one
     // that would load tile 32.
-    for (int r = firstRecord; r < lastRecord; r += 4) poke(ed, kList + r, {1, 0, 0x80, 0});
+    for (int r = firstRecord; r < lastRecord; r += 4)
+        poke(ed, kList + r, {1, 0, 0x80, 0});
     poke(ed, kList + lastRecord, {1, 1, 0x80, 1});
     poke(ed, kList + lastRecord + 4, {1, 1, 0x80, 2});
 

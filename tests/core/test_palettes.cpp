@@ -28,13 +28,16 @@ Editor paletteEditor(int mode) {
     setParam(ed, 9, kSettings);
     setParam(ed, 15, kRecords);
     for (int n = 0; n < 4; ++n)
-        for (int k = 0; k < 20; ++k) ed.setByte(kRecords + 20 * n + k, recordByte(n, k));
+        for (int k = 0; k < 20; ++k)
+            ed.setByte(kRecords + 20 * n + k, recordByte(n, k));
     ed.BmpCols.fill(kUntouched);
     return ed;
 }
 
 // Colour k of palette p as record n loads it.
-int recordColour(int n, int p, int k) { return recordByte(n, k == 0 ? 0 : 4 * p + k); }
+int recordColour(int n, int p, int k) {
+    return recordByte(n, k == 0 ? 0 : 4 * p + k);
+}
 
 void verifyPalette(const Editor& ed, int n, int p) {
     for (int k = 0; k < 4; ++k) {
@@ -49,8 +52,10 @@ void verifyPalette(const Editor& ed, int n, int p) {
 
 void verifyRecord(const Editor& ed, int n) {
     QCOMPARE(ed.CurBGPal, n);
-    for (int p = 0; p < 4; ++p) verifyPalette(ed, n, p);
-    for (int j = 0; j < 4; ++j) QCOMPARE(ed.PalAnimId[j], recordByte(n, 16 + j));
+    for (int p = 0; p < 4; ++p)
+        verifyPalette(ed, n, p);
+    for (int j = 0; j < 4; ++j)
+        QCOMPARE(ed.PalAnimId[j], recordByte(n, 16 + j));
 }
 
 } // namespace
@@ -96,9 +101,11 @@ void TestPalettes::slotLayout() {
 
     verifyRecord(ed, record);
     // Colour 0 of every palette is the backdrop byte, not bytes 4, 8, 12 of the record.
-    for (int slot : {0, 4, 8, 12}) QCOMPARE(ed.BmpCols[slot + 80], nes(0x20 * record));
+    for (int slot : {0, 4, 8, 12})
+        QCOMPARE(ed.BmpCols[slot + 80], nes(0x20 * record));
     // Nothing outside the background slots and their copies.
-    for (int slot : {32, 39, 47, 64, 72, 79, 96, 127, 255}) QCOMPARE(ed.BmpCols[slot], kUntouched);
+    for (int slot : {32, 39, 47, 64, 72, 79, 96, 127, 255})
+        QCOMPARE(ed.BmpCols[slot], kUntouched);
     const int expectedWait = animcl == 1 ? 0 : 5;
     const int expectedFrame = animcl == 1 ? 0 : 6;
     for (int i = 0; i < 4; ++i) {
@@ -140,7 +147,8 @@ void TestPalettes::mm4ZeroKeepsColours() {
         verifyRecord(ed, record);
     } else {
         QCOMPARE(ed.CurBGPal, record);
-        for (int slot = 0; slot < 96; ++slot) QCOMPARE(ed.BmpCols[slot], kUntouched);
+        for (int slot = 0; slot < 96; ++slot)
+            QCOMPARE(ed.BmpCols[slot], kUntouched);
         QCOMPARE(ed.PalAnimId, (std::array<int, 4>{0x81, 0x82, 0x83, 0x84}));
     }
     // The animations restart either way.
@@ -169,16 +177,17 @@ void TestPalettes::mm4PaletteObjects() {
 
     // The enemy list: screen and type of each entry.
     poke(ed, 0x600, {1, 2, 2, 3, 3, 2, 4, 0xFF});
-    poke(ed, 0x700, {
-                        0xC1, // before the section
-                        0x10, // an ordinary enemy
-                        0xC2, // palette 1: starts animation 0x85
-                        0xC3, // palette 1 again: colours from quad 0x90 although m >= 128
-                        0xC4, // palette 2: colours from quad 6
-                        0xC5, // screen 2 after screen 3: out of order, ignored
-                        0xC6, // past the section
-                        0xC7, // the terminator's slot
-                    });
+    poke(ed, 0x700,
+         {
+             0xC1, // before the section
+             0x10, // an ordinary enemy
+             0xC2, // palette 1: starts animation 0x85
+             0xC3, // palette 1 again: colours from quad 0x90 although m >= 128
+             0xC4, // palette 2: colours from quad 6
+             0xC5, // screen 2 after screen 3: out of order, ignored
+             0xC6, // past the section
+             0xC7, // the terminator's slot
+         });
     ed.PalAnimWait.fill(5);
     ed.PalAnimFrame.fill(5);
 
@@ -203,8 +212,8 @@ void TestPalettes::mm4PaletteObjects() {
 
     // Palette 1 animates with the object's entry, restarted by the object itself; the
     // others keep the record's animation bytes and their running state (animcl = 0).
-    QCOMPARE(ed.PalAnimId, (std::array<int, 4>{recordByte(1, 16), 0x85, recordByte(1, 18),
-                                               recordByte(1, 19)}));
+    QCOMPARE(ed.PalAnimId,
+             (std::array<int, 4>{recordByte(1, 16), 0x85, recordByte(1, 18), recordByte(1, 19)}));
     QCOMPARE(ed.PalAnimWait, (std::array<int, 4>{5, 0, 5, 5}));
     QCOMPARE(ed.PalAnimFrame, (std::array<int, 4>{5, 0, 5, 5}));
 }

@@ -79,7 +79,8 @@ void TestSectionWalk::walk() {
 
     Editor ed = makeMiniEditor(kMM3, 0x1000);
     setParam(ed, 8, kMap);
-    for (int i = 0; i < map.size(); ++i) ed.setByte(kMap + i, map[i]);
+    for (int i = 0; i < map.size(); ++i)
+        ed.setByte(kMap + i, map[i]);
     ed.CurScrn = screen;
 
     int sectionStart = -1;
@@ -132,8 +133,8 @@ void TestSectionWalk::effectsReloadOnlyOnSectionChange() {
     ed.CurSection = 0;
     ed.BmpCols[73] = kUntouched;
     const Move moves[] = {
-        {1, EffectReload::None, kUntouched}, {4, EffectReload::Section, nes(0x22)},
-        {5, EffectReload::None, kUntouched}, {6, EffectReload::Section, nes(0x23)},
+        {1, EffectReload::None, kUntouched},   {4, EffectReload::Section, nes(0x22)},
+        {5, EffectReload::None, kUntouched},   {6, EffectReload::Section, nes(0x23)},
         {0, EffectReload::Initial, nes(0x11)},
     };
     for (const Move& move : moves) {
@@ -210,7 +211,8 @@ void TestSectionWalk::mm5SpriteColours() {
     ed.setByte(0x205, setting);
     // Distinct colours in every candidate block, so a wrong block shows.
     for (int64_t b : {int64_t{0x400}, int64_t{0x408}, int64_t{0x410}, kMM5DefaultSpriteColours})
-        for (int i = 0; i < 8; ++i) ed.setByte(b + i, static_cast<int>((b + i) & 0x3F));
+        for (int i = 0; i < 8; ++i)
+            ed.setByte(b + i, static_cast<int>((b + i) & 0x3F));
     ed.TileAddr[384] = -1;
 
     SprCHRPALSetup(ed);
@@ -227,7 +229,8 @@ void TestSectionWalk::mm4SpriteSetupLeavesEverything() {
     setParam(ed, 9, 0x200);
     setParam(ed, 27, 0x400);
     poke(ed, 0x200, {1, 1, 1, 1});
-    for (int i = 0; i < 64; ++i) ed.setByte(0x400 + i, 0x30);
+    for (int i = 0; i < 64; ++i)
+        ed.setByte(0x400 + i, 0x30);
     const auto tiles = ed.TileAddr;
     const auto colours = ed.BmpCols;
     const auto positions = ed.SprColPos;

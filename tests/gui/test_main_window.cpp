@@ -3,6 +3,8 @@
 // miscellany windows.
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -370,6 +372,41 @@ private slots:
         dump->findChild<QPushButton*>("Dumpdo")->click();
         QCOMPARE(fileBytes(s->home->path("orvane.pad")), first);
         QCOMPARE(int(first[0]), ed.Res->ResSectionCount & 0xFF);
+    }
+
+    // Without options the two start-up questions are asked in boxes: the answer is taken
+    // in any case, and cancelling the ROM dialog ends the program quietly.
+    void questionsAskedWithoutOptions() {
+        DemoHome home("mm5");
+        StartupOptions o;
+        o.home = home.path("");
+        const auto romBefore = fileBytes(home.romPath());
+        Orvane_Main w(o);
+        QStringList messages, seen;
+        w.setMessageSink([&](const QString& t) { messages << t; });
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                seen << input->labelText();
+                input->setTextValue("MM5");
+                input->accept();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                seen << files->windowTitle() << files->nameFilters().join(';') << files->directory().absolutePath();
+                files->reject();
+            }
+        });
+        driver.start(20);
+        QVERIFY(!w.startUp());
+        QCOMPARE(w.exitCode(), 0);
+        QCOMPARE(seen.value(0), QString("Input Editing Mode ('mm3', 'mm4' or 'mm5')."));
+        QCOMPARE(seen.value(1), QString("Select Megaman 5 ROM"));
+        QCOMPARE(seen.value(2), QString("nes roms (*.nes);all files (*)"));
+        QCOMPARE(seen.value(3), QDir(home.path("")).absolutePath()); // the demo ROMs are offered
+        QVERIFY(messages.isEmpty());
+        QVERIFY(w.logLines().isEmpty());
+        QCOMPARE(fileBytes(home.romPath()), romBefore);
+        QVERIFY(!QFile::exists(home.path("backup.rom")));
     }
 
     void startUpFailuresEndWithAMessage() {

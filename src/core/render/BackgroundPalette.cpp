@@ -39,8 +39,10 @@ bool chooseRecord(Editor& ed) {
 
 void loadRecord(Editor& ed) {
     const int64_t record = ed.P(15) + 20 * int64_t{ed.CurBGPal};
-    for (int j = 0; j < 4; ++j) ed.PalAnimId[static_cast<size_t>(j)] = ed.byte(record + 16 + j);
-    for (int i = 0; i < 16; ++i) setBackgroundColour(ed, i, ed.byte(record + (i % 4 == 0 ? 0 : i)));
+    for (int j = 0; j < 4; ++j)
+        ed.PalAnimId[static_cast<size_t>(j)] = ed.byte(record + 16 + j);
+    for (int i = 0; i < 16; ++i)
+        setBackgroundColour(ed, i, ed.byte(record + (i % 4 == 0 ? 0 : i)));
 }
 
 // Palette objects: enemy-list entries of type 0xC0 and up on the section's screens. The
@@ -63,7 +65,8 @@ void applyPaletteObjects(Editor& ed) {
         const auto pb = static_cast<size_t>(b);
         if (started[pb] || m < 128) {
             const int64_t quad = ed.R(10, 10) + 4 * m;
-            for (int j = 1; j <= 3; ++j) setBackgroundColour(ed, 4 * b + j, ed.byte(quad + j));
+            for (int j = 1; j <= 3; ++j)
+                setBackgroundColour(ed, 4 * b + j, ed.byte(quad + j));
         } else {
             started[pb] = true;
             ed.PalAnimId[pb] = m;

@@ -53,7 +53,9 @@ int64_t sectionEffectListPosition(const Editor& ed, int section) {
     return listPosition(ed.byte(ed.R(10, 5) + x), ed.byte(ed.R(10, 6) + x), ed.R(10, 7));
 }
 
-void InitEffectLoad(Editor& ed) { EffectLoad(ed, initialEffectListPosition(ed), 16); }
+void InitEffectLoad(Editor& ed) {
+    EffectLoad(ed, initialEffectListPosition(ed), 16);
+}
 
 void ScrollEffectLoad(Editor& ed, int section) {
     EffectLoad(ed, sectionEffectListPosition(ed, section), 1);

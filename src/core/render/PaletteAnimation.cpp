@@ -91,7 +91,8 @@ bool paletteAnimationTick(Editor& ed) {
             ed.BmpCols[s + 16] = ed.NesPalDark[c];
             ed.BmpCols[s + 48] = ed.NesPalBright[c];
             // In mm4 animation 7 is shared with sprite palette 2 (slots 73..75).
-            if (ed.EditMode == kMM4 && a == 7) ed.BmpCols[static_cast<size_t>(73 + j)] = ed.NesPal[c];
+            if (ed.EditMode == kMM4 && a == 7)
+                ed.BmpCols[static_cast<size_t>(73 + j)] = ed.NesPal[c];
         }
         written = true;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -126,6 +127,57 @@ void writeRun(uint8_t* dst, int64_t limit, int64_t from, int64_t count, uint8_t 
         std::memset(dst + from, value, static_cast<size_t>(count));
 }
 
+// One tile row widened to the scale: word w holds pixels 8w .. 8w + 7 of the 8*scale
+// pixels the row covers in one bitmap row.
+constexpr int kMaxWideScale = 8;
+struct WideRow {
+    std::array<uint64_t, kMaxWideScale> values;
+    std::array<uint64_t, kMaxWideScale> masks;
+};
+
+// Each of four bytes twice over: bytes a b c d become a a b b c c d d (little-endian order).
+uint64_t doubleBytes(uint32_t four) {
+    uint64_t v = four;
+    v = (v | v << 16) & 0x0000FFFF0000FFFFULL;
+    v = (v | v << 8) & 0x00FF00FF00FF00FFULL;
+    return v | v << 8;
+}
+
+WideRow widen(uint64_t values, uint64_t mask, int scale) {
+    WideRow w;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (scale == 2) { // the scale of the tile and sprite sheets: worth its own path
+            w.values = {doubleBytes(uint32_t(values)), doubleBytes(uint32_t(values >> 32))};
+            w.masks = {doubleBytes(uint32_t(mask)), doubleBytes(uint32_t(mask >> 32))};
+            return w;
+        }
+    }
+    const std::array<uint8_t, 8> v = bytesOf(values), m = bytesOf(mask);
+    std::array<uint8_t, 8 * kMaxWideScale> wv, wm;
+    const auto n = static_cast<size_t>(scale);
+    for (size_t c = 0, at = 0; c < 8; ++c)
+        for (size_t k = 0; k < n; ++k, ++at) {
+            wv[at] = v[c];
+            wm[at] = m[c];
+        }
+    for (size_t i = 0; i < static_cast<size_t>(scale); ++i) {
+        w.values[i] = load8(wv.data() + 8 * i);
+        w.masks[i] = load8(wm.data() + 8 * i);
+    }
+    return w;
+}
+
+// Stores a widened row at p (8*scale bytes, all inside the buffer): its values, or the
+// bytes of `source` at the same place, wherever the mask is set.
+void writeWide(uint8_t* p, const uint8_t* source, const WideRow& w, int scale) {
+    for (size_t i = 0; i < static_cast<size_t>(scale); ++i, p += 8) {
+        const uint64_t mask = w.masks[i];
+        if (mask == 0) continue;
+        const uint64_t fresh = source ? load8(source + 8 * i) : w.values[i];
+        store8(p, mask == ~0ULL ? fresh : (load8(p) & ~mask) | (fresh & mask));
+    }
+}
+
 // What a tile writes: per tile row, the eight pixel values and a mask of 0xFF where a pixel
 // is written at all. With `source` set the pixels are copied from there instead.
 struct TileRows {
@@ -159,18 +211,29 @@ void writeTile(WinBitmap& bmp, int64_t limit, const TileRows& t, int x, int y, i
     }
 
     // Otherwise no two pixels of the tile share an index and the tile can go bitmap row by
-    // bitmap row.
+    // bitmap row. A row lying wholly inside the buffer is written in 8-byte words from the
+    // tile row widened to the scale once (small scales only; big squares are long runs).
     const RowRange rows = touchingRows(W, limit, y, width, x, width);
+    WideRow wide;
+    int64_t wideRow = -1;
     for (int64_t yy = rows.first; yy <= rows.last; ++yy) {
         const auto r = static_cast<size_t>((yy - y) / s);
         const uint64_t mask = t.masks[r];
         if (mask == 0) continue;
         const int64_t rowStart = W * yy + x;
         if (s == 1 && rowStart >= 0 && rowStart + 8 <= limit) {
-            // The common case: eight whole pixels inside the buffer, one 8-byte store.
+            // The most common case of all: eight pixels, one 8-byte store.
             uint8_t* p = dst + rowStart;
             const uint64_t fresh = t.source ? load8(t.source + rowStart) : t.values[r];
             store8(p, mask == ~0ULL ? fresh : (load8(p) & ~mask) | (fresh & mask));
+            continue;
+        }
+        if (s <= kMaxWideScale && rowStart >= 0 && rowStart + width <= limit) {
+            if (wideRow != static_cast<int64_t>(r)) {
+                wide = widen(t.values[r], mask, scale);
+                wideRow = static_cast<int64_t>(r);
+            }
+            writeWide(dst + rowStart, t.source ? t.source + rowStart : nullptr, wide, scale);
             continue;
         }
         const std::array<uint8_t, 8> v = bytesOf(t.values[r]);

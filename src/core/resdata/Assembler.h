@@ -18,8 +18,11 @@ struct AssemblyResult {
     int line = 0;
 };
 
-// Assembles resource source text into `out` (which must start zeroed). `logLine`, when
-// given, receives one line per finished section, such as "$0: mm3".
+// Assembles resource source text into `out` (which must start zeroed: numbers are added to
+// the values already there). `logLine`, when given, receives one line per finished
+// section, such as "$0: mm3". The run fails when the source needs more than the data
+// can hold: 255 sections (the count is one byte), 256 labels in a section, 65536 values,
+// a section start or final count above 32767, a slot above 255 or a number above 7FFFFFFF.
 AssemblyResult assembleSource(const std::vector<uint8_t>& source, ResourceData& out,
                               const std::function<void(const std::string&)>& logLine = {});
 

@@ -18,16 +18,23 @@ inline constexpr int kKindSlotBase = 192;
 inline constexpr int kSlot10Base = 256;
 
 // Screen colour of NES colour c in the fixture's tables: shown, dark, bright.
-constexpr uint32_t nes(int c) { return 0x100000u + static_cast<uint32_t>(c); }
-constexpr uint32_t dark(int c) { return 0x200000u + static_cast<uint32_t>(c); }
-constexpr uint32_t bright(int c) { return 0x300000u + static_cast<uint32_t>(c); }
+constexpr uint32_t nes(int c) {
+    return 0x100000u + static_cast<uint32_t>(c);
+}
+constexpr uint32_t dark(int c) {
+    return 0x200000u + static_cast<uint32_t>(c);
+}
+constexpr uint32_t bright(int c) {
+    return 0x300000u + static_cast<uint32_t>(c);
+}
 
 inline Editor makeMiniEditor(int mode, int64_t romSize) {
     Editor ed;
     ed.EditMode = mode;
     ed.RomImage.assign(std::vector<uint8_t>(static_cast<size_t>(romSize), 0));
     ResourceData& res = *ed.Res;
-    for (int m = 0; m < 3; ++m) res.ResIndex[static_cast<size_t>(m)] = static_cast<int16_t>(kParamSlotBase[m]);
+    for (int m = 0; m < 3; ++m)
+        res.ResIndex[static_cast<size_t>(m)] = static_cast<int16_t>(kParamSlotBase[m]);
     res.ResIndex[3] = kKindSlotBase;
     res.ResIndex[10] = kSlot10Base;
     ed.RomParams.resolveAbsolute(res);
@@ -51,7 +58,8 @@ inline void setR10(Editor& ed, int k, int32_t value) {
 
 // Writes consecutive bytes from 1-based position `pos`.
 inline void poke(Editor& ed, int64_t pos, std::initializer_list<int> bytes) {
-    for (int b : bytes) ed.setByte(pos++, b);
+    for (int b : bytes)
+        ed.setByte(pos++, b);
 }
 
 } // namespace orvane::testing
