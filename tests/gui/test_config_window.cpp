@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -152,16 +151,6 @@ void TestConfigWindow::updateFillsFieldsQuietly() {
     w.Update();
     QCOMPARE(pal->text(), QString("other.pal"));
     QCOMPARE(hub.calls, QStringList());
-
-    // The captions, as the user reads them.
-    QCOMPARE(child<QLabel>(w, "Label1")->text(),
-             QString("Emulator full filename for Test feature (must support rom name at command "
-                     "line):"));
-    QCOMPARE(child<QLabel>(w, "Label2")->text(), QString("NES Palette File:"));
-    QCOMPARE(child<QPushButton>(w, "EmuBrowseBtn")->text(), QString("Browse.."));
-    QCOMPARE(child<QPushButton>(w, "PALBrowseBtn")->text(), QString("Browse.."));
-    QCOMPARE(child<QPushButton>(w, "PALReloadBtn")->text(), QString("Reload Now"));
-    QCOMPARE(check->text(), QString("Enable Simulation of Palette-Animations"));
 }
 
 void TestConfigWindow::typingRewritesEveryKeystroke() {

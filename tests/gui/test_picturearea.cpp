@@ -38,6 +38,7 @@ private slots:
     void showsPixelsThroughColourTable_data();
     void showsPixelsThroughColourTable();
     void colourChangeNeedsNoRedraw();
+    void bitmapSetUpAgainAfterShow();
     void mouseMasksAndCoordinates_data();
     void mouseMasksAndCoordinates();
     void movesOnlyWhileAButtonIsHeld();
@@ -99,6 +100,26 @@ void TestPictureArea::colourChangeNeedsNoRedraw() {
     fillColours(b, 90);
     QCOMPARE(area.grab().toImage().pixel(5, 5),
              QRgb(0xFF000000u | (51u << 16) | (204u << 8) | 101u));
+}
+
+void TestPictureArea::bitmapSetUpAgainAfterShow() {
+    WinBitmap b;
+    b.InitBitmap(16, 16);
+    fillColours(b);
+    std::fill(b.pixels().begin(), b.pixels().end(), uint8_t(7));
+    PictureArea area;
+    area.setFixedSize(64, 64);
+    area.ShowBitmap(b);
+    // The buffer moves when the bitmap is set up again; painting before the next show must
+    // not read the old one (the sanitizer build catches it if it does).
+    b.InitBitmap(64, 64);
+    const QRgb oldColour = 0xFF000000u | (b.colours()[7] & 0xFFFFFFu);
+    QVERIFY(area.grab().toImage().pixel(3, 3) != oldColour);
+    area.ShowBitmap(b);
+    const QImage picture = area.grab().toImage();
+    QCOMPARE(picture.pixel(3, 3), shown(b, 3, 3));
+    QCOMPARE(picture.pixel(40, 50), shown(b, 40, 50));
+    QVERIFY(shown(b, 3, 3) != oldColour);
 }
 
 void TestPictureArea::mouseMasksAndCoordinates_data() {

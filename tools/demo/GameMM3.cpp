@@ -8,6 +8,7 @@
 #include "DemoGames.h"
 #include "LevelWriter.h"
 #include "Palettes.h"
+#include "RecordArea.h"
 #include "SpriteTables.h"
 #include "core/app/Editor.h"
 
@@ -23,13 +24,20 @@ constexpr int kPointerCount = kRecordPosition - kPointerPosition; // 14: the rec
 
 int chrBankOf(Group g) {
     switch (g) {
-    case Group::Critters: return 0x28;
-    case Group::Fliers: return 0x29;
-    case Group::Guns: return 0x2A;
-    case Group::Hazards: return 0x2B;
-    case Group::Machines: return 0x2C;
-    case Group::Giants: return 0x2D;
-    case Group::Common: return 0;
+    case Group::Critters:
+        return 0x28;
+    case Group::Fliers:
+        return 0x29;
+    case Group::Guns:
+        return 0x2A;
+    case Group::Hazards:
+        return 0x2B;
+    case Group::Machines:
+        return 0x2C;
+    case Group::Giants:
+        return 0x2D;
+    case Group::Common:
+        return 0;
     }
     return 0;
 }
@@ -42,9 +50,12 @@ uint8_t tileBaseOf(Group g) {
 // Enemy types of the resource data's mm3 list.
 int typeOf(Design d) {
     switch (d) {
-    case Design::Lift: return 0x47;
-    case Design::Gate: return 0x48;
-    default: return static_cast<int>(d); // Hopper 00 .. Bolt 0A
+    case Design::Lift:
+        return 0x47;
+    case Design::Gate:
+        return 0x48;
+    default:
+        return static_cast<int>(d); // Hopper 00 .. Bolt 0A
     }
 }
 
@@ -53,9 +64,13 @@ int typeOf(Design d) {
 // sprite number, as the resource data's slot 11 gives it.
 std::vector<Design> tableSet(int x) {
     switch (x) {
-    case 0: return {Design::Hopper, Design::Blob, Design::Flyer, Design::Drone, Design::Walker, Design::Energy, Design::Bolt};
-    case 1: return {Design::Turret, Design::Spikeball, Design::Dropper, Design::Golem};
-    default: return {Design::Lift, Design::Gate};
+    case 0:
+        return {Design::Hopper, Design::Blob,   Design::Flyer, Design::Drone,
+                Design::Walker, Design::Energy, Design::Bolt};
+    case 1:
+        return {Design::Turret, Design::Spikeball, Design::Dropper, Design::Golem};
+    default:
+        return {Design::Lift, Design::Gate};
     }
 }
 
@@ -64,7 +79,8 @@ void writeSpriteArt(RomBuilder& rb, const SpriteLibrary& lib) {
         const auto group = static_cast<Group>(g);
         const auto& tiles = lib.bank(group);
         for (size_t i = 0; i < tiles.size(); ++i)
-            rb.putTile(rb.chrOffset(chrBankOf(group)) + 16 * static_cast<int64_t>(i), tiles[i], "mm3 sprite tiles");
+            rb.putTile(rb.chrOffset(chrBankOf(group)) + 16 * static_cast<int64_t>(i), tiles[i],
+                       "mm3 sprite tiles");
     }
 }
 
@@ -76,26 +92,30 @@ void writeSpriteTables(RomBuilder& rb, const SpriteLibrary& lib) {
     std::vector<RecordArea> coordAreas;
     std::vector<std::vector<int64_t>> coordTargets(2);
     for (int y = 0; y < 2; ++y)
-        coordAreas.emplace_back(rb, static_cast<int>(ed.P(41 + y) / 32), 0xA000, 0x200, 0x2000, "mm3 coordinate records");
+        coordAreas.emplace_back(rb, static_cast<int>(ed.P(41 + y) / 32), 0xA000, 0x200, 0x2000,
+                                "mm3 coordinate records");
     for (int x = 0; x < 3; ++x) {
-        RecordArea area(rb, static_cast<int>(ed.P(38 + x) / 32), 0x8000, 0x300, 0x2000, "mm3 sprite records");
+        RecordArea area(rb, static_cast<int>(ed.P(38 + x) / 32), 0x8000, 0x300, 0x2000,
+                        "mm3 sprite records");
         const int y = x & 1;
         std::vector<int64_t> frames, anims;
         const auto designs = tableSet(x);
         for (size_t i = 0; i < designs.size(); ++i) {
             const Sprite& s = lib.sprite(designs[i]);
             const auto g = static_cast<uint8_t>(coordTargets[static_cast<size_t>(y)].size());
-            coordTargets[static_cast<size_t>(y)].push_back(coordAreas[static_cast<size_t>(y)].add(coordinateRecord(s)));
+            coordTargets[static_cast<size_t>(y)].push_back(
+                coordAreas[static_cast<size_t>(y)].add(coordinateRecord(s)));
             const uint8_t count = static_cast<uint8_t>(pieceCountByte(s) | (y << 7));
             frames.push_back(area.add(spriteRecord({s, tileBaseOf(s.group)}, {count, g})));
         }
-        for (size_t i = 0; i < designs.size(); ++i) anims.push_back(area.add({0x00, 0x01, static_cast<uint8_t>(i)}));
+        for (size_t i = 0; i < designs.size(); ++i)
+            anims.push_back(area.add({0x00, 0x01, static_cast<uint8_t>(i)}));
         writePointerTables(rb, ed.P(43 + x), ed.P(46 + x), 128, anims, "mm3 animation pointers");
         writePointerTables(rb, ed.P(28 + x), ed.P(31 + x), 256, frames, "mm3 frame pointers");
     }
     for (int y = 0; y < 2; ++y)
-        writePointerTables(rb, ed.P(34 + y), ed.P(36 + y), 256, coordTargets[static_cast<size_t>(y)],
-                           "mm3 coordinate pointers");
+        writePointerTables(rb, ed.P(34 + y), ed.P(36 + y), 256,
+                           coordTargets[static_cast<size_t>(y)], "mm3 coordinate pointers");
 }
 
 // Colour sets at 1259F (three bytes each, ending before the pointers at 12611), the 14
@@ -104,7 +124,8 @@ void writeSpriteTables(RomBuilder& rb, const SpriteLibrary& lib) {
 void writePaletteAnimations(RomBuilder& rb) {
     std::vector<uint8_t> sets;
     for (int s = 0; s < kColourSets; ++s)
-        for (uint8_t c : colourSet(s)) sets.push_back(c);
+        for (uint8_t c : colourSet(s))
+            sets.push_back(c);
     if (kSetPosition + static_cast<int64_t>(sets.size()) > kPointerPosition)
         throw std::runtime_error("mm3 colour sets run into the animation pointers");
     rb.put(kSetPosition, sets, "mm3 palette animation colour sets");
@@ -121,27 +142,30 @@ void writePaletteAnimations(RomBuilder& rb) {
         records.push_back(static_cast<uint8_t>(4 * anim.palette + 1));
         records.insert(records.end(), frames.begin(), frames.end());
     }
-    while (static_cast<int>(pointers.size()) < kPointerCount) pointers.push_back(0); // spare: the water
+    while (static_cast<int>(pointers.size()) < kPointerCount)
+        pointers.push_back(0); // spare: the water
     if (records.size() > 256) throw std::runtime_error("mm3 animation records exceed 256 bytes");
     rb.put(kPointerPosition, pointers, "mm3 palette animation pointers");
     rb.put(kRecordPosition, records, "mm3 palette animation records");
 }
 
-void writeLevel(RomBuilder& rb, const SpriteLibrary& lib, int level) {
-    (void)lib;
+void writeLevel(RomBuilder& rb, int level) {
     const Editor& ed = rb.editor();
     const std::string name = "mm3 level " + std::to_string(level);
     const int layouts = static_cast<int>(ed.P(17) + 1);
     const LevelKit kit = makeLevelKit(level, layouts);
-    const LevelPlan plan = makeLevelPlan(scrollTemplate(kMM3, level), level, layouts,
-                                         static_cast<int>(ed.R(10, 1) + 1), static_cast<int>(ed.P(18) + 1));
+    const LevelPlan plan =
+        makeLevelPlan(scrollTemplate(kMM3, level), level, layouts,
+                      static_cast<int>(ed.R(10, 1) + 1), static_cast<int>(ed.P(18) + 1));
 
     // Background tiles: two 2 KB halves at the CHR banks named at P25 in the level bank.
-    const uint8_t b0 = static_cast<uint8_t>(16 + 4 * level), b1 = static_cast<uint8_t>(18 + 4 * level);
+    const uint8_t b0 = static_cast<uint8_t>(16 + 4 * level),
+                  b1 = static_cast<uint8_t>(18 + 4 * level);
     rb.put(ed.LevelBase + ed.Pr(25), {b0, b1}, name + " background CHR banks");
     const auto tiles = backgroundTiles(level % kThemes);
     for (int i = 0; i < 256; ++i)
-        rb.putTile(rb.chrOffset(i < 128 ? b0 : b1) + 16 * (i % 128), tiles[static_cast<size_t>(i)], name + " background tiles");
+        rb.putTile(rb.chrOffset(i < 128 ? b0 : b1) + 16 * (i % 128), tiles[static_cast<size_t>(i)],
+                   name + " background tiles");
 
     // Section settings: enemy graphics set and background palette per section.
     std::vector<uint8_t> settings;
@@ -166,7 +190,8 @@ std::vector<uint8_t> buildMM3(const ResourceData& res, const SpriteLibrary& spri
 
     // Second banks (counted from level 0's bank): 10 + L, read by the level load.
     std::vector<uint8_t> second;
-    for (int l = 0; l < levels; ++l) second.push_back(static_cast<uint8_t>(10 + l));
+    for (int l = 0; l < levels; ++l)
+        second.push_back(static_cast<uint8_t>(10 + l));
     rb.put(ed.P(26), second, "mm3 second-bank table");
 
     // Graphics sets R10(0): CHR banks A and B; sprite palette sets P27 to match.
@@ -186,7 +211,7 @@ std::vector<uint8_t> buildMM3(const ResourceData& res, const SpriteLibrary& spri
     writeSpriteArt(rb, sprites);
     writeSpriteTables(rb, sprites);
     writePaletteAnimations(rb);
-    forEachLevel(ed, [&](int level) { writeLevel(rb, sprites, level); });
+    forEachLevel(ed, [&](int level) { writeLevel(rb, level); });
     return ed.RomImage.bytes();
 }
 

@@ -9,6 +9,7 @@
 #include "DemoGames.h"
 #include "LevelWriter.h"
 #include "Palettes.h"
+#include "RecordArea.h"
 #include "SpriteTables.h"
 #include "core/app/Editor.h"
 
@@ -29,13 +30,20 @@ constexpr int64_t kPulseRecord = 0xBD40;
 
 int prgBankOf(Group g) {
     switch (g) {
-    case Group::Critters: return 40;
-    case Group::Fliers: return 41;
-    case Group::Guns: return 42;
-    case Group::Hazards: return 43;
-    case Group::Machines: return 44;
-    case Group::Giants: return 45;
-    case Group::Common: return kCommonSpriteBank;
+    case Group::Critters:
+        return 40;
+    case Group::Fliers:
+        return 41;
+    case Group::Guns:
+        return 42;
+    case Group::Hazards:
+        return 43;
+    case Group::Machines:
+        return 44;
+    case Group::Giants:
+        return 45;
+    case Group::Common:
+        return kCommonSpriteBank;
     }
     return kCommonSpriteBank;
 }
@@ -47,25 +55,33 @@ uint8_t tileBaseOf(Group g) {
 
 int typeOf(Design d) {
     switch (d) {
-    case Design::Drone: return 0x0D;
-    case Design::Energy: return 0x09;
-    case Design::Bolt: return 0x0A;
-    case Design::Lift: return 0x0B;
-    case Design::Gate: return 0x0C;
-    case Design::Flyer: return 0x02;
-    default: return static_cast<int>(d); // Hopper 0, Blob 1, Walker 4 .. Golem 8
+    case Design::Drone:
+        return 0x0D;
+    case Design::Energy:
+        return 0x09;
+    case Design::Bolt:
+        return 0x0A;
+    case Design::Lift:
+        return 0x0B;
+    case Design::Gate:
+        return 0x0C;
+    case Design::Flyer:
+        return 0x02;
+    default:
+        return static_cast<int>(d); // Hopper 0, Blob 1, Walker 4 .. Golem 8
     }
 }
 
-const std::vector<Design> kEnemySprites = {Design::Hopper, Design::Blob,      Design::Flyer,
-                                           Design::Drone,  Design::Walker,    Design::Turret,
+const std::vector<Design> kEnemySprites = {Design::Hopper,    Design::Blob,    Design::Flyer,
+                                           Design::Drone,     Design::Walker,  Design::Turret,
                                            Design::Spikeball, Design::Dropper, Design::Golem};
 const std::vector<Design> kItemSprites = {Design::Energy, Design::Bolt, Design::Lift, Design::Gate};
 
 // One sprite bank: in sprite-number order, an animation record whose bit 7 picks the
 // frame table (odd sprites face right, through set 1), the sprite facing left (set 0)
 // and right (set 1), and a coordinate record for each.
-void writeSpriteBank(RomBuilder& rb, const SpriteLibrary& lib, int bank, const std::vector<Design>& designs) {
+void writeSpriteBank(RomBuilder& rb, const SpriteLibrary& lib, int bank,
+                     const std::vector<Design>& designs) {
     const Editor& ed = rb.editor();
     const int64_t s = RomBuilder::bankPosition(bank);
     RecordArea area(rb, bank, 0x8000, 0x800, 0x2000, "mm4 sprite records");
@@ -77,15 +93,16 @@ void writeSpriteBank(RomBuilder& rb, const SpriteLibrary& lib, int bank, const s
         for (int x = 0; x < 2; ++x) {
             const auto g = static_cast<uint8_t>(coords.size());
             coords.push_back(area.add(coordinateRecord(facing[x])));
-            frames[static_cast<size_t>(x)].push_back(
-                area.add(spriteRecord({facing[x], tileBaseOf(normal.group)}, {pieceCountByte(normal), g})));
+            frames[static_cast<size_t>(x)].push_back(area.add(
+                spriteRecord({facing[x], tileBaseOf(normal.group)}, {pieceCountByte(normal), g})));
         }
-        anims.push_back(area.add({static_cast<uint8_t>((i & 1) ? 0x80 : 0x00), 0x01, static_cast<uint8_t>(i)}));
+        anims.push_back(
+            area.add({static_cast<uint8_t>((i & 1) ? 0x80 : 0x00), 0x01, static_cast<uint8_t>(i)}));
     }
     writePointerTables(rb, s + ed.P(43), s + ed.P(46), 256, anims, "mm4 animation pointers");
     for (int x = 0; x < 2; ++x)
-        writePointerTables(rb, s + ed.P(31 + x), s + ed.P(33 + x), 256, frames[static_cast<size_t>(x)],
-                           "mm4 frame pointers");
+        writePointerTables(rb, s + ed.P(31 + x), s + ed.P(33 + x), 256,
+                           frames[static_cast<size_t>(x)], "mm4 frame pointers");
     writePointerTables(rb, s + ed.P(35), s + ed.P(36), 256, coords, "mm4 coordinate pointers");
 }
 
@@ -113,15 +130,16 @@ void writeTiles(RomBuilder& rb, const SpriteLibrary& lib, int levels) {
     for (int l = 0; l < levels; ++l) {
         const auto tiles = backgroundTiles(l % kThemes);
         for (int i = 0; i < 256; ++i)
-            rb.putTile(RomBuilder::bankPosition(kTileBankBase + l) - 1 + 16 * i, tiles[static_cast<size_t>(i)],
-                       "mm4 background tiles");
+            rb.putTile(RomBuilder::bankPosition(kTileBankBase + l) - 1 + 16 * i,
+                       tiles[static_cast<size_t>(i)], "mm4 background tiles");
     }
     for (int g = 0; g < kGroupCount; ++g) {
         const auto group = static_cast<Group>(g);
         const auto& tiles = lib.bank(group);
         for (size_t i = 0; i < tiles.size(); ++i)
-            rb.putTile(RomBuilder::bankPosition(prgBankOf(group)) - 1 + 16 * static_cast<int64_t>(i), tiles[i],
-                       "mm4 sprite tiles");
+            rb.putTile(RomBuilder::bankPosition(prgBankOf(group)) - 1 +
+                           16 * static_cast<int64_t>(i),
+                       tiles[i], "mm4 sprite tiles");
     }
 }
 
@@ -142,8 +160,15 @@ void writeSectionEffects(RomBuilder& rb, RecordArea& area) {
             list.resize(5);
             list[4] = 0xFF;
         }
-        const std::vector<uint8_t> records = {static_cast<uint8_t>(prgBankOf(pair.a)), 64, 0x80, 24,
-                                              static_cast<uint8_t>(prgBankOf(pair.b)), 64, 0x80, 28, 0xFF};
+        const std::vector<uint8_t> records = {static_cast<uint8_t>(prgBankOf(pair.a)),
+                                              64,
+                                              0x80,
+                                              24,
+                                              static_cast<uint8_t>(prgBankOf(pair.b)),
+                                              64,
+                                              0x80,
+                                              28,
+                                              0xFF};
         list.insert(list.end(), records.begin(), records.end());
         const int64_t address = area.add(list);
         los.push_back(lo(address));
@@ -161,7 +186,8 @@ void writePaletteObjects(RomBuilder& rb) {
     std::vector<uint8_t> slots, kinds, quads;
     for (int k = 0; k < 64; ++k) {
         slots.push_back(static_cast<uint8_t>((3 * k) & 3));
-        kinds.push_back(static_cast<uint8_t>((k & 1) ? 0x80 | (((k + 1) / 2) % kAnimations) : (k / 2) % 16));
+        kinds.push_back(
+            static_cast<uint8_t>((k & 1) ? 0x80 | (((k + 1) / 2) % kAnimations) : (k / 2) % 16));
     }
     for (int p = 0; p < 16; ++p) {
         const auto c = colourSet(1 + p);
@@ -179,7 +205,8 @@ void writePaletteObjects(RomBuilder& rb) {
 void writePaletteAnimations(RomBuilder& rb) {
     const Editor& ed = rb.editor();
     const int bank = static_cast<int>(ed.P(55) / 32);
-    RecordArea managed(rb, bank, 0xA000, kAnimArea - 0xA000, kAnimAreaEnd - 0xA000, "mm4 palette animations");
+    RecordArea managed(rb, bank, 0xA000, kAnimArea - 0xA000, kAnimAreaEnd - 0xA000,
+                       "mm4 palette animations");
     RecordArea outside(rb, bank, 0xA000, kIdleOutside - 0xA000, 0x2000, "mm4 palette animations");
     std::vector<int64_t> targets(128, 0);
     auto record = [](const Animation& a) {
@@ -188,16 +215,20 @@ void writePaletteAnimations(RomBuilder& rb) {
         return r;
     };
     for (int a = 0; a < 64; ++a)
-        if (a != 7) targets[static_cast<size_t>(a)] = managed.add(a < kAnimations ? record(animation(a)) : std::vector<uint8_t>{0, 0, 0});
+        if (a != 7)
+            targets[static_cast<size_t>(a)] =
+                managed.add(a < kAnimations ? record(animation(a)) : std::vector<uint8_t>{0, 0, 0});
     const int64_t idle = outside.add({0, 0, 0});
-    for (int a = 64; a < 128; ++a) targets[static_cast<size_t>(a)] = idle;
+    for (int a = 64; a < 128; ++a)
+        targets[static_cast<size_t>(a)] = idle;
     RecordArea pulse(rb, bank, 0xA000, kPulseRecord - 0xA000, 0x2000, "mm4 sprite pulse animation");
     targets[7] = pulse.add(record(animation(7)));
     writePointerTables(rb, ed.P(53), ed.P(54), 128, targets, "mm4 palette animation pointers");
 
     std::vector<uint8_t> sets;
     for (int s = 0; s < kColourSets; ++s)
-        for (uint8_t c : colourSet(s)) sets.push_back(c);
+        for (uint8_t c : colourSet(s))
+            sets.push_back(c);
     rb.put(ed.P(56), sets, "mm4 palette animation colour sets");
 }
 
@@ -207,17 +238,36 @@ void writeLevel(RomBuilder& rb, RecordArea& effects, int level, std::vector<uint
     const std::string name = "mm4 level " + std::to_string(level);
     const int layouts = static_cast<int>(ed.P(17) + 1);
     const LevelKit kit = makeLevelKit(level, layouts);
-    const LevelPlan plan = makeLevelPlan(scrollTemplate(kMM4, level), level, layouts,
-                                         static_cast<int>(ed.R(10, 11) + 1), static_cast<int>(ed.P(18) + 1));
+    const LevelPlan plan =
+        makeLevelPlan(scrollTemplate(kMM4, level), level, layouts,
+                      static_cast<int>(ed.R(10, 11) + 1), static_cast<int>(ed.P(18) + 1));
 
     // Initial effect list: background tiles (16-tile groups), common sprite tiles and
     // the enemy tiles of section 0, whose colours it also sets.
     const GroupPair first = groupPair(plan.sections.front().pair);
     const auto tileBank = static_cast<uint8_t>(kTileBankBase + level);
     std::vector<uint8_t> list = colourPart(first);
-    const std::vector<uint8_t> records = {tileBank, 8, 0x80, 0, tileBank, 8, 0x88, 8, kCommonSpriteBank, 8, 0x80, 16,
-                                          static_cast<uint8_t>(prgBankOf(first.a)), 4, 0x80, 24,
-                                          static_cast<uint8_t>(prgBankOf(first.b)), 4, 0x80, 28, 0xFF};
+    const std::vector<uint8_t> records = {tileBank,
+                                          8,
+                                          0x80,
+                                          0,
+                                          tileBank,
+                                          8,
+                                          0x88,
+                                          8,
+                                          kCommonSpriteBank,
+                                          8,
+                                          0x80,
+                                          16,
+                                          static_cast<uint8_t>(prgBankOf(first.a)),
+                                          4,
+                                          0x80,
+                                          24,
+                                          static_cast<uint8_t>(prgBankOf(first.b)),
+                                          4,
+                                          0x80,
+                                          28,
+                                          0xFF};
     list.insert(list.end(), records.begin(), records.end());
     const int64_t address = effects.add(list);
     initLo.push_back(lo(address));
@@ -238,9 +288,11 @@ void writeLevel(RomBuilder& rb, RecordArea& effects, int level, std::vector<uint
     auto enemies = enemyEntries(plan, typeOf);
     const auto& s = plan.sections;
     insertEnemy(enemies, {static_cast<uint8_t>(s[2].first), 0x40, 0x40, 0xC1}); // lamps blink
-    insertEnemy(enemies, {static_cast<uint8_t>(s.back().first), 0x80, 0x40, 0xC2}); // recolour walls
-    insertEnemy(enemies, {static_cast<uint8_t>(s[3].first), 0x80, 0xA0, 0x16});     // checkpoint
-    writeLevelTables(rb, kit, plan, paletteRecords(level, static_cast<int>(ed.P(18) + 1)), enemies, name);
+    insertEnemy(enemies,
+                {static_cast<uint8_t>(s.back().first), 0x80, 0x40, 0xC2});      // recolour walls
+    insertEnemy(enemies, {static_cast<uint8_t>(s[3].first), 0x80, 0xA0, 0x16}); // checkpoint
+    writeLevelTables(rb, kit, plan, paletteRecords(level, static_cast<int>(ed.P(18) + 1)), enemies,
+                     name);
 }
 
 } // namespace
@@ -251,7 +303,8 @@ std::vector<uint8_t> buildMM4(const ResourceData& res, const SpriteLibrary& spri
     RomBuilder rb(ed, 64, 0);
     const int levels = static_cast<int>(ed.P(0) + 1);
     if (ed.R(10, 4) != ed.R(10, 7) || ed.R(10, 4) != ed.P(55))
-        throw std::runtime_error("mm4 effect lists and palette animations are expected in one bank");
+        throw std::runtime_error(
+            "mm4 effect lists and palette animations are expected in one bank");
 
     const auto common = commonSpritePalettes();
     rb.put(ed.P(49), std::vector<uint8_t>(common.begin(), common.end()), "mm4 sprite palettes");

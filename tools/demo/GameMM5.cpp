@@ -9,6 +9,7 @@
 #include "DemoGames.h"
 #include "LevelWriter.h"
 #include "Palettes.h"
+#include "RecordArea.h"
 #include "SpriteTables.h"
 #include "core/app/Editor.h"
 #include "core/render/SpriteSetup.h"
@@ -25,13 +26,20 @@ constexpr int kSpritePaletteSets = 4;
 // (tiles C0..FF come from the next bank).
 int chrBankOf(Group g) {
     switch (g) {
-    case Group::Critters: return 0x40;
-    case Group::Guns: return 0x41;
-    case Group::Fliers: return 0x42;
-    case Group::Hazards: return 0x43;
-    case Group::Machines: return 0x44;
-    case Group::Giants: return 0x45;
-    case Group::Common: return kCommonChrBank;
+    case Group::Critters:
+        return 0x40;
+    case Group::Guns:
+        return 0x41;
+    case Group::Fliers:
+        return 0x42;
+    case Group::Hazards:
+        return 0x43;
+    case Group::Machines:
+        return 0x44;
+    case Group::Giants:
+        return 0x45;
+    case Group::Common:
+        return kCommonChrBank;
     }
     return kCommonChrBank;
 }
@@ -42,14 +50,17 @@ uint8_t tileBaseOf(Group g) {
     return isGroupA(g) ? 0x80 : 0xC0;
 }
 
-int typeOf(Design d) { return static_cast<int>(d); } // 00 Bounce Bug .. 0C Bars
+int typeOf(Design d) {
+    return static_cast<int>(d);
+} // 00 Bounce Bug .. 0C Bars
 
 void writeSpriteArt(RomBuilder& rb, const SpriteLibrary& lib) {
     for (int g = 0; g < kGroupCount; ++g) {
         const auto group = static_cast<Group>(g);
         const auto& tiles = lib.bank(group);
         for (size_t i = 0; i < tiles.size(); ++i)
-            rb.putTile(rb.chrOffset(chrBankOf(group)) + 16 * static_cast<int64_t>(i), tiles[i], "mm5 sprite tiles");
+            rb.putTile(rb.chrOffset(chrBankOf(group)) + 16 * static_cast<int64_t>(i), tiles[i],
+                       "mm5 sprite tiles");
     }
 }
 
@@ -68,20 +79,22 @@ void writeSpriteBank(RomBuilder& rb, const SpriteLibrary& lib) {
         for (int x = 0; x < 2; ++x) {
             const auto g = static_cast<uint8_t>(coords.size());
             coords.push_back(area.add(coordinateRecord(facing[x])));
-            frames[static_cast<size_t>(x)].push_back(
-                area.add(spriteRecord({facing[x], tileBaseOf(normal.group)}, {kb, pieceCountByte(normal), g})));
+            frames[static_cast<size_t>(x)].push_back(area.add(spriteRecord(
+                {facing[x], tileBaseOf(normal.group)}, {kb, pieceCountByte(normal), g})));
         }
-        anims.push_back(area.add({static_cast<uint8_t>((i & 1) ? 0x80 : 0x00), 0x01, static_cast<uint8_t>(i)}));
+        anims.push_back(
+            area.add({static_cast<uint8_t>((i & 1) ? 0x80 : 0x00), 0x01, static_cast<uint8_t>(i)}));
     }
     writePointerTables(rb, s + ed.P(43), s + ed.P(46), 256, anims, "mm5 animation pointers");
     for (int x = 0; x < 2; ++x)
-        writePointerTables(rb, s + ed.P(31 + x), s + ed.P(33 + x), 256, frames[static_cast<size_t>(x)],
-                           "mm5 frame pointers");
+        writePointerTables(rb, s + ed.P(31 + x), s + ed.P(33 + x), 256,
+                           frames[static_cast<size_t>(x)], "mm5 frame pointers");
     writePointerTables(rb, s + ed.P(35), s + ed.P(36), 256, coords, "mm5 coordinate pointers");
 
     // Per type: bank index (always the one sprite bank) and sprite number.
     std::vector<uint8_t> bankIndex(256, 0), sprite(256, static_cast<uint8_t>(Design::Energy));
-    for (int i = 0; i < kDesignCount; ++i) sprite[static_cast<size_t>(typeOf(static_cast<Design>(i)))] = static_cast<uint8_t>(i);
+    for (int i = 0; i < kDesignCount; ++i)
+        sprite[static_cast<size_t>(typeOf(static_cast<Design>(i)))] = static_cast<uint8_t>(i);
     sprite[0x44] = static_cast<uint8_t>(Design::Spikeball); // Mine Layer
     sprite[0x4B] = static_cast<uint8_t>(Design::Drone);     // Rotor Pair
     sprite[0x4C] = static_cast<uint8_t>(Design::Blob);      // Mound Pair
@@ -101,7 +114,8 @@ void writeSpritePalettes(RomBuilder& rb) {
     }
     rb.put(ed.P(27), sets, "mm5 sprite palette sets");
     const auto def = spritePaletteSet(groupPair(0));
-    rb.put(kMM5DefaultSpriteColours, std::vector<uint8_t>(def.begin(), def.end()), "mm5 default sprite colours");
+    rb.put(kMM5DefaultSpriteColours, std::vector<uint8_t>(def.begin(), def.end()),
+           "mm5 default sprite colours");
     const auto common = commonSpritePalettes();
     rb.put(ed.P(49), std::vector<uint8_t>(common.begin(), common.end()), "mm5 sprite palettes");
 }
@@ -139,7 +153,8 @@ void writePaletteAnimations(RomBuilder& rb) {
     rb.put(ed.P(54), records, "mm5 palette animation records");
     std::vector<uint8_t> sets;
     for (int s = 0; s < kColourSets; ++s)
-        for (uint8_t c : colourSet(s)) sets.push_back(c);
+        for (uint8_t c : colourSet(s))
+            sets.push_back(c);
     rb.put(ed.P(56), sets, "mm5 palette animation colour sets");
 }
 
@@ -151,11 +166,13 @@ void writeLevel(RomBuilder& rb, int level) {
     const LevelPlan plan = makeLevelPlan(scrollTemplate(kMM5, level), level, layouts, kGroupPairs,
                                          static_cast<int>(ed.P(18) + 1));
 
-    const uint8_t b0 = static_cast<uint8_t>(16 + 4 * level), b1 = static_cast<uint8_t>(18 + 4 * level);
+    const uint8_t b0 = static_cast<uint8_t>(16 + 4 * level),
+                  b1 = static_cast<uint8_t>(18 + 4 * level);
     rb.put(ed.LevelBase + ed.Pr(25), {b0, b1}, name + " background CHR banks");
     const auto tiles = backgroundTiles((level + 1) % kThemes);
     for (int i = 0; i < 256; ++i)
-        rb.putTile(rb.chrOffset(i < 128 ? b0 : b1) + 16 * (i % 128), tiles[static_cast<size_t>(i)], name + " background tiles");
+        rb.putTile(rb.chrOffset(i < 128 ? b0 : b1) + 16 * (i % 128), tiles[static_cast<size_t>(i)],
+                   name + " background tiles");
 
     // Sprite palette set per section: 0 the default colours, 1..4 a set; section 3's
     // 80 also means the default (bit 7 is not part of the number).
@@ -166,9 +183,12 @@ void writeLevel(RomBuilder& rb, int level) {
     writeSectionTable(rb, ed.P(10), {}, kScrollMapRoom, name + " spare section table");
 
     auto enemies = enemyEntries(plan, typeOf);
-    insertEnemy(enemies, {static_cast<uint8_t>(plan.sections[1].first), 0x20, 0x60, 0x40}); // checkpoint
-    insertEnemy(enemies, {static_cast<uint8_t>(plan.sections[2].first), 0x90, 0x30, 0xC2}); // object
-    writeLevelTables(rb, kit, plan, paletteRecords(level + 2, static_cast<int>(ed.P(18) + 1)), enemies, name);
+    insertEnemy(enemies,
+                {static_cast<uint8_t>(plan.sections[1].first), 0x20, 0x60, 0x40}); // checkpoint
+    insertEnemy(enemies,
+                {static_cast<uint8_t>(plan.sections[2].first), 0x90, 0x30, 0xC2}); // object
+    writeLevelTables(rb, kit, plan, paletteRecords(level + 2, static_cast<int>(ed.P(18) + 1)),
+                     enemies, name);
 }
 
 } // namespace
@@ -180,7 +200,8 @@ std::vector<uint8_t> buildMM5(const ResourceData& res, const SpriteLibrary& spri
     const int levels = static_cast<int>(ed.P(0) + 1);
 
     std::vector<uint8_t> second;
-    for (int l = 0; l < levels; ++l) second.push_back(static_cast<uint8_t>(12 + l));
+    for (int l = 0; l < levels; ++l)
+        second.push_back(static_cast<uint8_t>(12 + l));
     rb.put(ed.P(26), second, "mm5 second-bank table");
 
     writeSpritePalettes(rb);

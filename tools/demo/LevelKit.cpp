@@ -11,19 +11,86 @@ namespace {
 // Hand-made block numbers.
 namespace blk {
 enum : uint8_t {
-    Sky, Ground, Dirt, Brick, Ladder, PlatL, PlatM, PlatR, Pipe, PipeCap, Metal, Spikes, WaterTop, Water,
-    Cloud, Bush, Window, Crate, Door, Pillar, EdgeL, EdgeR, BrickAlt, MetalAlt, LadderBrick, TreeTop, Trunk,
-    Gear, Lamp, Crystal, Vent, BeltL, BeltR, Ice, Sand, LadderGround,
+    Sky,
+    Ground,
+    Dirt,
+    Brick,
+    Ladder,
+    PlatL,
+    PlatM,
+    PlatR,
+    Pipe,
+    PipeCap,
+    Metal,
+    Spikes,
+    WaterTop,
+    Water,
+    Cloud,
+    Bush,
+    Window,
+    Crate,
+    Door,
+    Pillar,
+    EdgeL,
+    EdgeR,
+    BrickAlt,
+    MetalAlt,
+    LadderBrick,
+    TreeTop,
+    Trunk,
+    Gear,
+    Lamp,
+    Crystal,
+    Vent,
+    BeltL,
+    BeltR,
+    Ice,
+    Sand,
+    LadderGround,
 };
 }
 
 // Hand-made structure numbers.
 namespace str {
 enum : uint8_t {
-    Sky, Ground, Dirt, Brick, LadderSky, LadderGround, PlatLeft, PlatRight, PipeTop, PipeBody, Metal, SpikePit,
-    WaterTop, Water, Cloud, Bush, TowerWindow, Crates, DoorWall, Pillar, EdgeL, EdgeR, BrickAlt, MetalAlt,
-    LadderWall, Tree, GearWall, Lamp, Crystals, Vents, BeltFloorL, BeltFloorR, IceFloor, SandFloor, WallLeft,
-    WallRight, LadderDirt, LadderPlat,
+    Sky,
+    Ground,
+    Dirt,
+    Brick,
+    LadderSky,
+    LadderGround,
+    PlatLeft,
+    PlatRight,
+    PipeTop,
+    PipeBody,
+    Metal,
+    SpikePit,
+    WaterTop,
+    Water,
+    Cloud,
+    Bush,
+    TowerWindow,
+    Crates,
+    DoorWall,
+    Pillar,
+    EdgeL,
+    EdgeR,
+    BrickAlt,
+    MetalAlt,
+    LadderWall,
+    Tree,
+    GearWall,
+    Lamp,
+    Crystals,
+    Vents,
+    BeltFloorL,
+    BeltFloorR,
+    IceFloor,
+    SandFloor,
+    WallLeft,
+    WallRight,
+    LadderDirt,
+    LadderPlat,
 };
 }
 
@@ -125,9 +192,12 @@ using Grid = std::array<uint8_t, 64>;
 
 void fill(Grid& g, int row0, int row1, int col0, int col1, uint8_t s) {
     for (int r = row0; r <= row1; ++r)
-        for (int c = col0; c <= col1; ++c) g[static_cast<size_t>(8 * r + c)] = s;
+        for (int c = col0; c <= col1; ++c)
+            g[static_cast<size_t>(8 * r + c)] = s;
 }
-void at(Grid& g, int row, int col, uint8_t s) { g[static_cast<size_t>(8 * row + col)] = s; }
+void at(Grid& g, int row, int col, uint8_t s) {
+    g[static_cast<size_t>(8 * row + col)] = s;
+}
 
 // Open sky over a ground run: the base of most right-scrolling screens.
 Grid outdoors(int variant) {
@@ -312,10 +382,13 @@ LevelKit makeLevelKit(int variant, int layoutCount) {
         const auto& base = kit.structures[static_cast<size_t>(s % kHandStructures)];
         const int shift = 64 + kHandBlocks * ((s / kHandStructures) % 5);
         std::array<uint8_t, 4> v{};
-        for (int q = 0; q < 4; ++q) v[static_cast<size_t>(q)] = static_cast<uint8_t>(std::min(255, shift + base[static_cast<size_t>(q)]));
+        for (int q = 0; q < 4; ++q)
+            v[static_cast<size_t>(q)] =
+                static_cast<uint8_t>(std::min(255, shift + base[static_cast<size_t>(q)]));
         kit.structures[static_cast<size_t>(s)] = v;
     }
-    for (int n = 0; n < layoutCount; ++n) kit.layouts.push_back(makeLayout(n, variant));
+    for (int n = 0; n < layoutCount; ++n)
+        kit.layouts.push_back(makeLayout(n, variant));
     return kit;
 }
 

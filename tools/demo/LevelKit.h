@@ -9,7 +9,20 @@ namespace orvane::demo {
 // Block types in the order of every game's block-type names: 0 empty, 1 solid, 2 ladder,
 // 3 hazard, 4 water, 5 and 6 conveyors, 7 slippery, 8 sticky, 9 platform, 10 breakable,
 // 11 door.
-enum BlockType : uint8_t { Empty, Solid, Ladder, Hazard, Water, BeltLeft, BeltRight, Slippery, Sticky, Platform, Breakable, DoorType };
+enum BlockType : uint8_t {
+    Empty,
+    Solid,
+    Ladder,
+    Hazard,
+    Water,
+    BeltLeft,
+    BeltRight,
+    Slippery,
+    Sticky,
+    Platform,
+    Breakable,
+    DoorType
+};
 
 struct Block {
     std::array<uint8_t, 4> tiles{}; // quadrants: top left, top right, bottom left, bottom right
@@ -21,9 +34,26 @@ struct Block {
 // Screen layout numbers, the same in every level: which kind of screen each one is.
 namespace layout {
 enum : uint8_t {
-    Start, FlatA, FlatB, Pit, Pool, Tower, LadderUp, Shaft, Landing, Hole, DropShaft, DropLanding,
-    EndRoom, Bridge, Pipes, Works, // 0..15
-    Ice, Sand, TowerB, Lamps,      // 16..19, for games with 20 layouts
+    Start,
+    FlatA,
+    FlatB,
+    Pit,
+    Pool,
+    Tower,
+    LadderUp,
+    Shaft,
+    Landing,
+    Hole,
+    DropShaft,
+    DropLanding,
+    EndRoom,
+    Bridge,
+    Pipes,
+    Works, // 0..15
+    Ice,
+    Sand,
+    TowerB,
+    Lamps, // 16..19, for games with 20 layouts
 };
 }
 

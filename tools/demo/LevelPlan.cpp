@@ -8,7 +8,9 @@ namespace orvane::demo {
 
 namespace {
 
-int high(uint8_t b) { return b >> 4; }
+int high(uint8_t b) {
+    return b >> 4;
+}
 
 Design firstOf(Group g, int pick) {
     const auto designs = SpriteLibrary::designsOf(g);
@@ -20,10 +22,14 @@ Design firstOf(Group g, int pick) {
 int restingY(Design d) {
     switch (d) {
     case Design::Flyer:
-    case Design::Drone: return 0x70;
-    case Design::Spikeball: return 0x98;
-    case Design::Dropper: return 0x50;
-    default: return 0xC0;
+    case Design::Drone:
+        return 0x70;
+    case Design::Spikeball:
+        return 0x98;
+    case Design::Dropper:
+        return 0x50;
+    default:
+        return 0xC0;
     }
 }
 
@@ -31,19 +37,21 @@ int restingY(Design d) {
 
 int screensOf(const std::vector<uint8_t>& mapBytes) {
     int n = 0;
-    for (uint8_t b : mapBytes) n += (b & 15) + 1;
+    for (uint8_t b : mapBytes)
+        n += (b & 15) + 1;
     return n;
 }
 
-LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, int layoutCount, int pairCount,
-                        int records) {
+LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, int layoutCount,
+                        int pairCount, int records) {
     LevelPlan plan;
     const int screens = screensOf(mapBytes);
     plan.screenLayouts.assign(static_cast<size_t>(screens), 0xFF);
 
-    std::vector<uint8_t> runs = {layout::FlatA, layout::Pit, layout::FlatB, layout::Pool,
+    std::vector<uint8_t> runs = {layout::FlatA, layout::Pit,   layout::FlatB,  layout::Pool,
                                  layout::Tower, layout::Pipes, layout::Bridge, layout::Works};
-    if (layoutCount > 16) runs.insert(runs.end(), {layout::Ice, layout::Sand, layout::TowerB, layout::Lamps});
+    if (layoutCount > 16)
+        runs.insert(runs.end(), {layout::Ice, layout::Sand, layout::TowerB, layout::Lamps});
     int nextRun = 3 * level;
 
     int first = 0;
@@ -58,19 +66,27 @@ LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, int lay
         s.mapByte = b;
         s.vertical = (h == 8 || h == 4);
         s.pair = (level + static_cast<int>(i)) % pairCount;
-        s.paletteRecord = s.vertical ? 1 % records : static_cast<int>((2 * i) % static_cast<size_t>(records));
+        s.paletteRecord =
+            s.vertical ? 1 % records : static_cast<int>((2 * i) % static_cast<size_t>(records));
         plan.sections.push_back(s);
 
         for (int k = 0; k < count; ++k) {
             const int scr = first + k;
             uint8_t& lay = plan.screenLayouts[static_cast<size_t>(scr)];
-            if (h == 8) lay = layout::Shaft;
-            else if (h == 4) lay = layout::DropShaft;
-            else if (k == count - 1 && (hn == 8 || hn == 10)) lay = layout::LadderUp;
-            else if (k == count - 1 && (hn == 4 || hn == 6)) lay = layout::Hole;
-            else if (k == 0 && h == 10) lay = layout::Landing;
-            else if (k == 0 && h == 6) lay = layout::DropLanding;
-            else lay = runs[static_cast<size_t>(nextRun++) % runs.size()];
+            if (h == 8)
+                lay = layout::Shaft;
+            else if (h == 4)
+                lay = layout::DropShaft;
+            else if (k == count - 1 && (hn == 8 || hn == 10))
+                lay = layout::LadderUp;
+            else if (k == count - 1 && (hn == 4 || hn == 6))
+                lay = layout::Hole;
+            else if (k == 0 && h == 10)
+                lay = layout::Landing;
+            else if (k == 0 && h == 6)
+                lay = layout::DropLanding;
+            else
+                lay = runs[static_cast<size_t>(nextRun++) % runs.size()];
         }
         first += count;
     }
@@ -99,10 +115,12 @@ LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, int lay
             case layout::Pit:
             case layout::Bridge:
                 plan.enemies.push_back({scr, 0x90, 0x88, Design::Lift});
-                plan.enemies.push_back({scr, 0x30, restingY(firstOf(gp.a, scr)), firstOf(gp.a, scr)});
+                plan.enemies.push_back(
+                    {scr, 0x30, restingY(firstOf(gp.a, scr)), firstOf(gp.a, scr)});
                 break;
             case layout::EndRoom:
-                plan.enemies.push_back({scr, 0x58, 0xC0, gp.b == Group::Giants ? Design::Golem : firstOf(gp.b, scr)});
+                plan.enemies.push_back(
+                    {scr, 0x58, 0xC0, gp.b == Group::Giants ? Design::Golem : firstOf(gp.b, scr)});
                 plan.enemies.push_back({scr, 0xD8, 0xC0, Design::Gate});
                 break;
             default: {

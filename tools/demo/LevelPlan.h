@@ -32,8 +32,8 @@ struct LevelPlan {
 // each screen shows, which sprite groups and palette record each section uses, and where
 // the enemies stand. `pairCount` limits the group pairs (graphics sets or effects) and
 // `records` the palette records.
-LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, int layoutCount, int pairCount,
-                        int records);
+LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, int layoutCount,
+                        int pairCount, int records);
 
 // The screens a map covers.
 int screensOf(const std::vector<uint8_t>& mapBytes);

@@ -25,19 +25,20 @@ constexpr int kSettingsRoom = 2 * kScrollMapRoom;
 // layouts (P6), screen table (P7), scroll map (P8), enemy list (P11..P14, all P19 + 1
 // slots, 0xFF after the last enemy) and palette records (P15).
 void writeLevelTables(RomBuilder& rb, const LevelKit& kit, const LevelPlan& plan,
-                      const std::vector<std::array<uint8_t, 20>>& records, const std::vector<EnemyEntry>& enemies,
-                      const std::string& level);
+                      const std::vector<std::array<uint8_t, 20>>& records,
+                      const std::vector<EnemyEntry>& enemies, const std::string& level);
 
 // A per-section table (P9 or P10): `bytes`, then zeros up to `room` bytes.
-void writeSectionTable(RomBuilder& rb, int64_t pos, std::vector<uint8_t> bytes, int room, const std::string& what);
+void writeSectionTable(RomBuilder& rb, int64_t pos, std::vector<uint8_t> bytes, int room,
+                       const std::string& what);
 
 // The enemy type of every spot of the plan, through a game's own numbering.
 template <typename TypeOf>
 std::vector<EnemyEntry> enemyEntries(const LevelPlan& plan, TypeOf typeOf) {
     std::vector<EnemyEntry> out;
     for (const EnemySpot& e : plan.enemies)
-        out.push_back({static_cast<uint8_t>(e.screen), static_cast<uint8_t>(e.x), static_cast<uint8_t>(e.y),
-                       static_cast<uint8_t>(typeOf(e.design))});
+        out.push_back({static_cast<uint8_t>(e.screen), static_cast<uint8_t>(e.x),
+                       static_cast<uint8_t>(e.y), static_cast<uint8_t>(typeOf(e.design))});
     return out;
 }
 

@@ -15,7 +15,7 @@ namespace orvane::demo {
 struct Animation {
     uint8_t lastFrame = 0;
     uint8_t delay = 0;
-    uint8_t palette = 0; // background palette 0..3 whose colours 1..3 it plays on
+    uint8_t palette = 0;         // background palette 0..3 whose colours 1..3 it plays on
     std::vector<uint8_t> frames; // colour set of each frame
 };
 constexpr int kAnimations = 8;

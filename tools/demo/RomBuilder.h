@@ -28,12 +28,16 @@ public:
     // 1-based position of byte 0 of 8 KB program bank `bank`.
     static int64_t bankPosition(int bank) { return 17 + int64_t{8192} * bank; }
     // 0-based file offset of 1 KB CHR bank `bank` (the CHR data follows the program banks).
-    int64_t chrOffset(int bank) const { return 16 + int64_t{8192} * m_prgBanks + int64_t{1024} * bank; }
+    int64_t chrOffset(int bank) const {
+        return 16 + int64_t{8192} * m_prgBanks + int64_t{1024} * bank;
+    }
 
     // Claims [pos, pos + length) for `what`; throws on overlap or outside the image.
     void claim(int64_t pos, int64_t length, const std::string& what);
     void put(int64_t pos, const std::vector<uint8_t>& bytes, const std::string& what);
-    void put(int64_t pos, uint8_t value, const std::string& what) { put(pos, std::vector<uint8_t>{value}, what); }
+    void put(int64_t pos, uint8_t value, const std::string& what) {
+        put(pos, std::vector<uint8_t>{value}, what);
+    }
     // A tile at 0-based file offset `offset` (the addressing of tile tables).
     void putTile(int64_t offset, const Tile& tile, const std::string& what);
     // The bytes back, for checks after writing.
@@ -50,27 +54,11 @@ private:
 };
 
 // Low and high byte of a CPU address.
-inline uint8_t lo(int64_t address) { return static_cast<uint8_t>(address & 0xFF); }
-inline uint8_t hi(int64_t address) { return static_cast<uint8_t>((address >> 8) & 0xFF); }
-
-// Hands out consecutive bytes of one program bank seen through a CPU window (0x8000 or
-// 0xA000), from a start offset to an end offset inside the bank.
-class RecordArea {
-public:
-    RecordArea(RomBuilder& rb, int bank, int64_t cpuBase, int64_t startOffset, int64_t endOffset, std::string what)
-        : m_rb(rb), m_bank(bank), m_cpuBase(cpuBase), m_next(startOffset), m_end(endOffset),
-          m_what(std::move(what)) {}
-
-    // Writes `bytes` at the next free offset and returns their CPU address.
-    int64_t add(const std::vector<uint8_t>& bytes);
-    int64_t nextAddress() const { return m_cpuBase + m_next; }
-    int64_t positionOf(int64_t address) const { return RomBuilder::bankPosition(m_bank) + address - m_cpuBase; }
-
-private:
-    RomBuilder& m_rb;
-    int m_bank;
-    int64_t m_cpuBase, m_next, m_end;
-    std::string m_what;
-};
+inline uint8_t lo(int64_t address) {
+    return static_cast<uint8_t>(address & 0xFF);
+}
+inline uint8_t hi(int64_t address) {
+    return static_cast<uint8_t>((address >> 8) & 0xFF);
+}
 
 } // namespace orvane::demo

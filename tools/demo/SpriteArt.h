@@ -10,7 +10,21 @@ namespace orvane::demo {
 
 // The demo's enemy and item sprites, shared by the three games. Each game places the
 // tiles of a group in one graphics bank and numbers the enemy types its own way.
-enum class Design { Hopper, Blob, Flyer, Drone, Walker, Turret, Spikeball, Dropper, Golem, Energy, Bolt, Lift, Gate };
+enum class Design {
+    Hopper,
+    Blob,
+    Flyer,
+    Drone,
+    Walker,
+    Turret,
+    Spikeball,
+    Dropper,
+    Golem,
+    Energy,
+    Bolt,
+    Lift,
+    Gate
+};
 constexpr int kDesignCount = 13;
 
 // Which graphics bank a design's tiles live in. The A groups are loaded as sprite tiles

@@ -5,7 +5,8 @@
 namespace orvane::demo {
 
 uint8_t pieceCountByte(const Sprite& s) {
-    if (s.pieces.empty() || s.pieces.size() > 64) throw std::runtime_error("a sprite needs 1 to 64 pieces");
+    if (s.pieces.empty() || s.pieces.size() > 64)
+        throw std::runtime_error("a sprite needs 1 to 64 pieces");
     return static_cast<uint8_t>(s.pieces.size() - 1);
 }
 
@@ -13,7 +14,8 @@ std::vector<uint8_t> spriteRecord(const PlacedSprite& s, const std::vector<uint8
     std::vector<uint8_t> out = header;
     for (const Piece& p : s.sprite.pieces) {
         out.push_back(static_cast<uint8_t>(s.tileBase + p.tile));
-        out.push_back(static_cast<uint8_t>((p.vflip ? 0x80 : 0) | (p.hflip ? 0x40 : 0) | (s.sprite.palette & 3)));
+        out.push_back(static_cast<uint8_t>((p.vflip ? 0x80 : 0) | (p.hflip ? 0x40 : 0) |
+                                           (s.sprite.palette & 3)));
     }
     return out;
 }

@@ -23,8 +23,7 @@ using namespace orvane::demo;
 namespace {
 
 // Runs one step; a failure is reported with the file it concerns.
-template <typename Step>
-void produce(const fs::path& file, Step step) {
+template <typename Step> void produce(const fs::path& file, Step step) {
     try {
         step();
     } catch (const std::exception& e) {
@@ -54,7 +53,8 @@ int main(int argc, char** argv) {
         auto res = std::make_unique<ResourceData>();
         const AssemblyResult assembled = assembleSource(source, *res);
         if (!assembled.ok)
-            throw std::runtime_error(current.string() + ":" + std::to_string(assembled.line) + ": " + assembled.error);
+            throw std::runtime_error(current.string() + ":" + std::to_string(assembled.line) +
+                                     ": " + assembled.error);
 
         const SpriteLibrary sprites;
         current = out / "mm3-demo.nes";
@@ -74,8 +74,11 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         const std::string what = e.what();
         // Messages from the writers already start with their file.
-        if (what.rfind(current.string(), 0) == 0) std::fprintf(stderr, "orvane_demo_gen: %s\n", what.c_str());
-        else std::fprintf(stderr, "orvane_demo_gen: %s: %s\n", current.string().c_str(), what.c_str());
+        if (what.rfind(current.string(), 0) == 0)
+            std::fprintf(stderr, "orvane_demo_gen: %s\n", what.c_str());
+        else
+            std::fprintf(stderr, "orvane_demo_gen: %s: %s\n", current.string().c_str(),
+                         what.c_str());
         return 1;
     }
     return 0;

@@ -2,6 +2,10 @@
 
 #include "gui/app/Config.h"
 #include "gui/level/MiscEd.h"
+#include "gui/mapedit/ScreenEd.h"
+#include "gui/mapedit/StrTable.h"
+#include "gui/mapedit/TSATable.h"
+#include "gui/render/TileTable.h"
 #include "gui/resdata/DumpRes.h"
 
 namespace orvane {
@@ -11,6 +15,10 @@ ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
     case WindowId::Config: return new Config(hub, parent);
     case WindowId::DumpRes: return new DumpRes(hub, parent);
     case WindowId::MiscEd: return new MiscEd(hub, parent);
+    case WindowId::TileTable: return new TileTable(hub, parent);
+    case WindowId::TSATable: return new TSATable(hub, parent);
+    case WindowId::StrTable: return new StrTable(hub, parent);
+    case WindowId::ScreenEd: return new ScreenEd(hub, parent);
     default: return nullptr;
     }
 }
@@ -19,6 +27,10 @@ bool toolWindowIsBuilt(WindowId id) {
     switch (id) {
     case WindowId::Config:
     case WindowId::DumpRes:
+    case WindowId::TileTable:
+    case WindowId::TSATable:
+    case WindowId::StrTable:
+    case WindowId::ScreenEd:
     case WindowId::MiscEd: return true;
     default: return false;
     }

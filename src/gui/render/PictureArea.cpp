@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
@@ -92,15 +93,27 @@ void PictureArea::copyRows(const WinBitmap& bmp, int W, int H) {
     }
 }
 
-void PictureArea::paintEvent(QPaintEvent*) {
+void PictureArea::paintEvent(QPaintEvent* event) {
     if (m_image.isNull()) return;
     // A bitmap set up again since it was shown may have moved its buffer; the image
     // would then point at freed memory, so wait for the next ShowBitmap.
     if (m_shared && (!m_source || m_source->pixels().data() != m_image.constBits() ||
                      static_cast<qsizetype>(m_source->pixels().size()) < m_image.sizeInBytes()))
         return;
+    const QRect area = event->rect() & m_image.rect();
+    if (area.isEmpty()) return;
+    // Looking the slots up here is about twice as cheap as handing the painter the
+    // indexed image, which converts it on a thread pool and then blends it.
+    if (m_rgb.size() != m_image.size()) m_rgb = QImage(m_image.size(), QImage::Format_RGB32);
+    const QRgb* table = m_colourTable.constData();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const uchar* from = m_image.constScanLine(y);
+        auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x)
+            to[x] = table[from[x]];
+    }
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(area.topLeft(), m_rgb, area);
 }
 
 void PictureArea::mousePressEvent(QMouseEvent* event) {

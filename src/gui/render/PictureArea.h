@@ -51,6 +51,7 @@ private:
     QImage m_image;
     bool m_shared = false; // m_image wraps m_source's buffer
     QList<QRgb> m_colourTable;
+    QImage m_rgb; // what the last paint drew, slots looked up
 };
 
 } // namespace orvane

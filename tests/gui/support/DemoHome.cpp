@@ -1,4 +1,4 @@
-#include "support/DemoHome.h"
+#include "gui/support/DemoHome.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <functional>
+
+#include "core/mapedit/ScreenSettings.h"
+#include "core/mapedit/ScrollMap.h"
+#include "gui/app/ToolWindow.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
+
+namespace orvane {
+
+struct Editor;
+class PictureArea;
+class SpinButton;
+class WinBitmap;
+
+// "Screen Editor": one screen of the current level, 8 x 8 structures drawn at 256 x 256.
+// The left button paints the current structure into the screen's preset, the right
+// button picks a structure; the fields choose the screen and its preset, edit the two
+// settings of the screen's scroll section and the scroll map, either section by section
+// (detailed mode) or screen by screen (simple mode).
+class ScreenEd : public ToolWindow {
+    Q_OBJECT
+public:
+    ScreenEd(Hub& hub, QWidget* parent = nullptr);
+
+    // ---- the refresh contract ----
+    void Update() override;
+    void Update_Level() override {} // the main window follows a level change with Update_Scrn
+    void Update_Scrn() override;
+    void Update_BGPal(int upd) override;
+    void Update_StrBlock(int ustr, int ublock) override;
+    void Update_Block(int ublock) override;
+    void showPicture(int bitmapId) override;
+
+    // Shows the controls of the mode SimplEd selects and moves the settings rows.
+    void SimpleModeLayout();
+    // Fills the detailed fields and the summary from the current section.
+    void ShowScrollEntry();
+
+    // The per-screen lists of the last simple-mode edit.
+    const ScreenLists& screenLists() const { return m_lists; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    Editor& ed() const;
+    WinBitmap& bitmap() const;
+
+    // Direction list and split switch for the current screen, set quietly.
+    void showDirectionAndSplit();
+    void showSettings();
+
+    void ScreenPic_MouseDown(int button, int shift, int x, int y);
+    void ScrnScroll_Change();
+    void CurScrnTB_Change();
+    void ScrnPresTB_Change();
+    void ScrnPresUD_Step(int delta);
+    void settingTyped(int which);
+    void settingStepped(int which, int delta);
+    void settingWritten(SettingFollowUp followUp);
+    void STTB_Change();
+    void STUD_Step(int delta);
+    void SLenTB_Change();
+    void SLenUD_Step(int delta);
+    void DirList_Click();
+    void SplitSw_Click(bool checked);
+    // A simple-mode edit: decode the ROM map, apply `change` to the current screen,
+    // rebuild the map; `undo` puts the lists back when the map cannot be rebuilt.
+    void rebuildScrollMap(const std::function<void(ScreenLists&)>& change,
+                          const std::function<void(ScreenLists&)>& undo);
+
+    ScreenLists m_lists;
+
+    PictureArea* m_pic = nullptr;
+    QFrame* m_picFrame = nullptr;
+    QLabel* m_curScrollLabel = nullptr;
+    QCheckBox* m_simplEd = nullptr;
+    QLabel* m_stLab = nullptr;
+    QLineEdit* m_sttb = nullptr;
+    SpinButton* m_stud = nullptr;
+    QLabel* m_dirLab = nullptr;
+    QListWidget* m_dirList = nullptr;
+    QLabel* m_slenLab = nullptr;
+    QLineEdit* m_slentb = nullptr;
+    SpinButton* m_slenud = nullptr;
+    QLabel* m_scrollInfLab = nullptr;
+    QCheckBox* m_splitSw = nullptr;
+    QLabel* m_settingLab[2] = {};
+    QLineEdit* m_settingTB[2] = {};
+    SpinButton* m_settingUD[2] = {};
+    QLineEdit* m_curScrnTB = nullptr;
+    QScrollBar* m_scrnScroll = nullptr;
+    QLabel* m_label1 = nullptr;
+    SpinButton* m_scrnPresUD = nullptr;
+    QLineEdit* m_scrnPresTB = nullptr;
+};
+
+} // namespace orvane

@@ -1,0 +1,132 @@
+#include "gui/mapedit/StrTable.h"
+
+#include <algorithm>
+
+#include "core/app/Editor.h"
+#include "core/mapedit/BlockDrawing.h"
+#include "core/render/Colours.h"
+#include "core/render/TileDrawing.h"
+#include "gui/app/Hub.h"
+#include "gui/render/FramedPicture.h"
+#include "gui/render/PictureArea.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int kCell = 32;
+constexpr int kGridColour = 32;
+constexpr int kFrameColour = 34;
+
+} // namespace
+
+StrTable::StrTable(Hub& hub, QWidget* parent)
+    : ToolWindow(hub, parent), m_ed(hub.editor()), m_bmp(m_ed.Bitmaps[kBmpStrTable]) {
+    setObjectName("StrTable");
+    setWindowTitle("Structure Table");
+    setFixedSize(517, 516);
+    m_strPic = addFramedPicture(this, "StrPic", QRect(0, 0, 517, 517), m_bmp);
+    connect(m_strPic, &PictureArea::mouseDown, this, &StrTable::StrPic_MouseDown);
+    connect(m_strPic, &PictureArea::mouseMove, this, &StrTable::StrPic_MouseMove);
+}
+
+// ---- refresh ---------------------------------------------------------------------------
+
+void StrTable::Update() {
+    Update_Level();
+    Update_BGPal(1);
+}
+
+void StrTable::Update_Level() {
+    for (int s = 0; s < 256; ++s)
+        drawStructure(m_bmp, m_ed, s, kCell * (s % 16), kCell * (s / 16));
+    drawGrid();
+    m_strPic->ShowBitmap(m_bmp);
+}
+
+void StrTable::Update_Block(int ublock) {
+    // Only the quarters that hold the block change; the rest of the table stays drawn.
+    const int64_t table = m_ed.P(5);
+    for (int s = 0; s < 256; ++s)
+        for (int q = 0; q < 4; ++q)
+            if (m_ed.byte(table + 4 * s + q) == ublock)
+                drawStructureQuarter(m_bmp, m_ed, s, q, kCell * (s % 16) + 16 * (q & 1),
+                                     kCell * (s / 16) + 16 * (q >> 1));
+    drawGrid();
+    m_strPic->ShowBitmap(m_bmp);
+}
+
+void StrTable::Update_BGPal(int upd) {
+    if (upd) m_strPic->ShowBitmap(m_bmp);
+}
+
+void StrTable::showPicture(int bitmapId) {
+    if (bitmapId == kBmpStrTable) m_strPic->ShowBitmap(m_bmp);
+}
+
+// ---- drawing ---------------------------------------------------------------------------
+
+void StrTable::drawGrid() {
+    for (int i = 0; i < 16; ++i)
+        for (int j = 0; j < 16; ++j) {
+            DrawHLine(m_bmp, kCell * j, kCell * j + 31, kCell * i, kGridColour);
+            DrawVLine(m_bmp, kCell * j, kCell * i, kCell * i + 31, kGridColour);
+        }
+    CurStrSet(0);
+}
+
+void StrTable::drawFrame(int row, int col, int colour) {
+    const int x = kCell * col, y = kCell * row;
+    DrawHLine(m_bmp, x, x + kCell, y, colour);
+    DrawHLine(m_bmp, x, x + kCell, y + kCell, colour);
+    DrawVLine(m_bmp, x, y, y + kCell, colour);
+    DrawVLine(m_bmp, x + kCell, y, y + kCell, colour);
+}
+
+void StrTable::CurStrSet(int upd) {
+    drawFrame(m_ed.PrevStrRow, m_ed.PrevStrCol, kGridColour);
+    drawFrame(m_ed.CurStrRow, m_ed.CurStrCol, kFrameColour);
+    if (upd) m_strPic->ShowBitmap(m_bmp);
+}
+
+// ---- mouse -----------------------------------------------------------------------------
+
+void StrTable::StrPic_MouseDown(int button, int /*shift*/, int x, int y) {
+    if (button == 1) selectStructure(x, y);
+    if (button == 2) paintBlock(x, y);
+}
+
+void StrTable::StrPic_MouseMove(int button, int /*shift*/, int x, int y) {
+    // A left drag moves the selection; a right drag does not paint again.
+    if (button == 1) selectStructure(x, y);
+}
+
+void StrTable::selectStructure(int x, int y) {
+    m_ed.PrevStrRow = m_ed.CurStrRow;
+    m_ed.PrevStrCol = m_ed.CurStrCol;
+    int row = y >= 0 ? y / kCell : 0;
+    int col = x >= 0 ? x / kCell : 0;
+    m_ed.CurStrRow = Clamp(row, 0, 15);
+    m_ed.CurStrCol = Clamp(col, 0, 15);
+    CurStrSet(1);
+}
+
+void StrTable::paintBlock(int x, int y) {
+    // The picture is a pixel larger than the table (the last frame line shows there);
+    // a press on that line paints the quarter beside it.
+    const int cx = std::clamp(x, 0, 16 * kCell - 1);
+    const int cy = std::clamp(y, 0, 16 * kCell - 1);
+    const int str = 16 * (cy / kCell) + cx / kCell;
+    const int qx = (cx / 16) % 2, qy = (cy / 16) % 2;
+    const int quarter = qx + 2 * qy;
+    m_ed.setByte(m_ed.P(5) + 4 * str + quarter, 16 * m_ed.CurBlockRow + m_ed.CurBlockCol);
+    drawStructureQuarter(m_bmp, m_ed, str, quarter, kCell * (cx / kCell) + 16 * qx,
+                         kCell * (cy / kCell) + 16 * qy);
+    // The quarter's tiles cover the grid lines along its top and left edges; drawing the
+    // grid again (selection frame included) puts them back.
+    drawGrid();
+    m_strPic->ShowBitmap(m_bmp);
+    m_hub.Update_StrBlock(str, quarter);
+}
+
+} // namespace orvane
