@@ -1,17 +1,16 @@
 // The scroll map seen screen by screen (decode and rebuild, per game), the detailed
 // edits of the current section byte, the type names and summary, the direction and
-// split display, the Screen Editor's limits and its screen drawing walks.
+// split display and the Screen Editor's limits.
 
 #include <QList>
-#include <functional>
 #include <QtTest>
+#include <functional>
 
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
 #include "core/mapedit/ScrollEntry.h"
 #include "core/mapedit/ScrollMap.h"
 #include "core/render/SectionWalk.h"
-#include "core/render/TileDrawing.h"
 #include "support/MiniEditor.h"
 
 using namespace orvane;
@@ -39,25 +38,29 @@ Editor scrollEditor(int mode) {
     for (int slot : {21, 22})
         for (int t = 0; t < (slot == 21 ? 16 : 8); ++t) {
             res.ResData[static_cast<size_t>(res.ResIndex[static_cast<size_t>(slot)] + t)] = at;
-            for (char c : (slot == 21 ? "T" : "F") + std::to_string(t)) res.ResData[static_cast<size_t>(at++)] = c;
+            for (char c : (slot == 21 ? "T" : "F") + std::to_string(t))
+                res.ResData[static_cast<size_t>(at++)] = c;
             res.ResData[static_cast<size_t>(at++)] = 255;
         }
     return ed;
 }
 
 void setMap(Editor& ed, const QList<int>& bytes) {
-    for (int i = 0; i < bytes.size(); ++i) ed.setByte(kMap + i, bytes[i]);
+    for (int i = 0; i < bytes.size(); ++i)
+        ed.setByte(kMap + i, bytes[i]);
 }
 
 QList<int> mapBytes(const Editor& ed, int count) {
     QList<int> out;
-    for (int i = 0; i < count; ++i) out << ed.byte(kMap + i);
+    for (int i = 0; i < count; ++i)
+        out << ed.byte(kMap + i);
     return out;
 }
 
 QList<int> dirs(const ScreenLists& l) {
     QList<int> out;
-    for (int s = 0; s < l.ScreenTotal; ++s) out << l.dir(s);
+    for (int s = 0; s < l.ScreenTotal; ++s)
+        out << l.dir(s);
     return out;
 }
 
@@ -70,7 +73,8 @@ void goToScreen(Editor& ed, int screen) {
 }
 
 // A simple-mode click: decode the ROM map, change one screen, rebuild.
-EncodeResult rebuildWith(Editor& ed, ScreenLists& lists, const std::function<void(ScreenLists&)>& change) {
+EncodeResult rebuildWith(Editor& ed, ScreenLists& lists,
+                         const std::function<void(ScreenLists&)>& change) {
     ScrollMapDecode(ed, lists);
     change(lists);
     return ScrollMapEncode(ed, lists);
@@ -104,7 +108,6 @@ private slots:
     void directionAndSplitDisplay();
     void settingLimits();
     void presetAndScreenLimits();
-    void drawingWalksRedrawOnlyWhatMatches();
 };
 
 // ---- decoding and rebuilding -------------------------------------------------------
@@ -117,14 +120,16 @@ void TestScrollMap::decodeAndReencode_data() {
 
     // Screen 2 turns up because the next section is 8; the last screen of the map goes right.
     const QList<int> mixed{0x22, 0x80, 0xA1, 0x00};
-    QTest::newRow("mm3 right, up, up-then-right") << 0 << mixed << QList<int>{R, R, U, U, R, R} << QList<int>{};
-    QTest::newRow("mm4 reads the same bytes") << 1 << mixed << QList<int>{R, R, U, U, R, R} << QList<int>{};
+    QTest::newRow("mm3 right, up, up-then-right")
+        << 0 << mixed << QList<int>{R, R, U, U, R, R} << QList<int>{};
+    QTest::newRow("mm4 reads the same bytes")
+        << 1 << mixed << QList<int>{R, R, U, U, R, R} << QList<int>{};
     QTest::newRow("right run after a right run starts with a split")
         << 0 << QList<int>{0x21, 0x22, 0x00} << QList<int>{R, R, R, R, R} << QList<int>{2};
     QTest::newRow("down-then-right run: the run before it turns down")
         << 0 << QList<int>{0x21, 0x61, 0x00} << QList<int>{R, D, R, R} << QList<int>{};
-    QTest::newRow("down sections") << 0 << QList<int>{0x40, 0x40, 0x62, 0x00} << QList<int>{D, D, R, R, R}
-                                   << QList<int>{};
+    QTest::newRow("down sections")
+        << 0 << QList<int>{0x40, 0x40, 0x62, 0x00} << QList<int>{D, D, R, R, R} << QList<int>{};
     // mm5 keeps five length bits: 0x3F is one run of 32 screens, 0xA1 two screens.
     QList<int> long5(32, R);
     long5[31] = U;
@@ -145,7 +150,8 @@ void TestScrollMap::decodeAndReencode() {
     ScrollMapDecode(ed, lists);
     QCOMPARE(lists.ScreenTotal, directions.size());
     QCOMPARE(dirs(lists), directions);
-    for (int s = 0; s < lists.ScreenTotal; ++s) QCOMPARE(lists.split(s), splits.contains(s));
+    for (int s = 0; s < lists.ScreenTotal; ++s)
+        QCOMPARE(lists.split(s), splits.contains(s));
 
     setMap(ed, QList<int>(map.size(), 0x55)); // the rebuild must write every byte again
     const EncodeResult r = ScrollMapEncode(ed, lists);
@@ -160,16 +166,20 @@ void TestScrollMap::simpleModeRebuilds_data() {
     QTest::addColumn<QString>("change");
     QTest::addColumn<QList<int>>("after");
 
-    QTest::newRow("Down on screen 1") << QList<int>{0x23, 0x00} << 1 << "D" << QList<int>{0x21, 0x61, 0x00};
-    QTest::newRow("Up on screen 1") << QList<int>{0x23, 0x00} << 1 << "U" << QList<int>{0x21, 0xA1, 0x00};
-    QTest::newRow("Up on screen 0") << QList<int>{0x23, 0x00} << 0 << "U" << QList<int>{0x80, 0xA2, 0x00};
-    QTest::newRow("split at screen 2") << QList<int>{0x24, 0x00} << 2 << "S" << QList<int>{0x21, 0x22, 0x00};
+    QTest::newRow("Down on screen 1")
+        << QList<int>{0x23, 0x00} << 1 << "D" << QList<int>{0x21, 0x61, 0x00};
+    QTest::newRow("Up on screen 1")
+        << QList<int>{0x23, 0x00} << 1 << "U" << QList<int>{0x21, 0xA1, 0x00};
+    QTest::newRow("Up on screen 0")
+        << QList<int>{0x23, 0x00} << 0 << "U" << QList<int>{0x80, 0xA2, 0x00};
+    QTest::newRow("split at screen 2")
+        << QList<int>{0x24, 0x00} << 2 << "S" << QList<int>{0x21, 0x22, 0x00};
     QTest::newRow("split at the map's first screen does nothing")
         << QList<int>{0x23, 0x00} << 0 << "S" << QList<int>{0x23, 0x00};
     QTest::newRow("clearing the split joins the runs")
         << QList<int>{0x21, 0x22, 0x00} << 2 << "s" << QList<int>{0x24, 0x00};
-    QTest::newRow("Right on an up screen") << QList<int>{0x22, 0x80, 0xA1, 0x00} << 3 << "R"
-                                           << QList<int>{0x22, 0xA2, 0x00};
+    QTest::newRow("Right on an up screen")
+        << QList<int>{0x22, 0x80, 0xA1, 0x00} << 3 << "R" << QList<int>{0x22, 0xA2, 0x00};
     QTest::newRow("Up on the map's last screen changes nothing")
         << QList<int>{0x23, 0x00} << 3 << "U" << QList<int>{0x23, 0x00};
 }
@@ -247,9 +257,11 @@ void TestScrollMap::longRunsBecomeConsecutiveSections_data() {
     QTest::addColumn<int>("entry"); // direction of the screen before the run, -1 none
     QTest::addColumn<QList<int>>("expected");
     QTest::newRow("mm3 20 screens") << 0 << 20 << -1 << QList<int>{0x2F, 0x23, 0x00};
-    QTest::newRow("mm4 33 screens entered going up") << 1 << 33 << int(U) << QList<int>{0x80, 0xAF, 0x2F, 0x20, 0x00};
+    QTest::newRow("mm4 33 screens entered going up")
+        << 1 << 33 << int(U) << QList<int>{0x80, 0xAF, 0x2F, 0x20, 0x00};
     QTest::newRow("mm3 exactly 16 screens") << 0 << 16 << -1 << QList<int>{0x2F, 0x00};
-    QTest::newRow("mm5 40 screens entered going down") << 2 << 40 << int(D) << QList<int>{0x40, 0x7F, 0x27, 0x00};
+    QTest::newRow("mm5 40 screens entered going down")
+        << 2 << 40 << int(D) << QList<int>{0x40, 0x7F, 0x27, 0x00};
 }
 
 void TestScrollMap::longRunsBecomeConsecutiveSections() {
@@ -284,7 +296,8 @@ void TestScrollMap::tableLimits() {
     Editor ed = scrollEditor(0);
     ScreenLists lists;
     // 32 up screens: 32 sections and the end byte at index 32, nothing beyond.
-    for (int s = 0; s < 32; ++s) lists.setDir(s, U);
+    for (int s = 0; s < 32; ++s)
+        lists.setDir(s, U);
     lists.ScreenTotal = 32;
     ed.setByte(kMap + 33, 0x99);
     ed.setByte(kSettings + 2 * 33, 0x99);
@@ -416,7 +429,8 @@ void TestScrollMap::typedNumbers_data() {
     QTest::newRow("just above a half") << "2.5001" << 5 << 3;
     QTest::newRow("empty") << "" << 5 << 0;
     QTest::newRow("no number") << "abc" << 5 << 0;
-    QTest::newRow("huge keeps its low bits") << QString(400, '9') << 5 << 31; // 10^400 - 1 ≡ 31 (mod 32)
+    QTest::newRow("huge keeps its low bits")
+        << QString(400, '9') << 5 << 31; // 10^400 - 1 ≡ 31 (mod 32)
 }
 
 void TestScrollMap::typedNumbers() {
@@ -450,8 +464,8 @@ void TestScrollMap::directionAndSplitDisplay_data() {
     QTest::addColumn<QList<int>>("checked");    // screens shown with the split ticked
     QTest::newRow("right, up, up-then-right")
         << QList<int>{0x22, 0x80, 0xA1, 0x00} << QList<int>{R, R, U, U, R, U} << QList<int>{};
-    QTest::newRow("right after right") << QList<int>{0x21, 0x22, 0x00} << QList<int>{R, R, R, R, U}
-                                       << QList<int>{2};
+    QTest::newRow("right after right")
+        << QList<int>{0x21, 0x22, 0x00} << QList<int>{R, R, R, R, U} << QList<int>{2};
     QTest::newRow("right after up-then-right, up after it")
         << QList<int>{0xA1, 0x21, 0x00} << QList<int>{R, R, R, U} << QList<int>{2};
     QTest::newRow("up and down after up-then-right")
@@ -520,71 +534,6 @@ void TestScrollMap::presetAndScreenLimits() {
     QCOMPARE(cellOfPixel(31), 0);
     QCOMPARE(cellOfPixel(32), 1);
     QCOMPARE(cellOfPixel(300), 7);
-}
-
-// ---- screen drawing ---------------------------------------------------------------------
-
-void TestScrollMap::drawingWalksRedrawOnlyWhatMatches() {
-    // Tiles 0..3 are solid colours 0..3; block b uses tile b % 4 in all quarters and
-    // palette b / 4, so its pixels are b for b < 16. Structure s holds blocks 4s..4s+3.
-    Editor ed = makeMiniEditor(0, 0x8000);
-    setParam(ed, 3, 0x1000);
-    setParam(ed, 4, 0x1400);
-    setParam(ed, 5, 0x1500);
-    setParam(ed, 6, 0x2000);
-    setParam(ed, 7, 0x2800);
-    for (int k = 0; k < 4; ++k)
-        for (int r = 0; r < 8; ++r) {
-            ed.RomImage.setByte(0x100 + 16 * k + r + 1, (k & 1) ? 0xFF : 0);
-            ed.RomImage.setByte(0x100 + 16 * k + r + 9, (k & 2) ? 0xFF : 0);
-        }
-    for (int t = 0; t < 256; ++t) ed.TileAddr[size_t(t)] = 0x100 + 16 * (t % 4);
-    for (int b = 0; b < 16; ++b) {
-        for (int q = 0; q < 4; ++q) ed.setByte(0x1000 + 256 * q + b, b % 4);
-        ed.setByte(0x1400 + b, 0xA0 | (b / 4)); // the type nibble must not change the palette
-    }
-    for (int s = 0; s < 4; ++s)
-        for (int q = 0; q < 4; ++q) ed.setByte(0x1500 + 4 * s + q, 4 * s + q);
-    ed.CurScrn = 1;
-    ed.setByte(0x2801, 2); // screen 1 shows preset 2
-    for (int c = 0; c < 64; ++c) ed.setByte(0x2000 + 128 + c, c % 3); // structures 0, 1, 2
-    WinBitmap bmp;
-    bmp.InitBitmap(256, 256);
-    DrawScreen(bmp, ed);
-    auto at = [&](int cell, int q) { // an inner pixel of quarter q of cell (row-major)
-        return int(bmp.pixel(32 * (cell % 8) + 16 * (q & 1) + 5, 32 * (cell / 8) + 16 * (q >> 1) + 5));
-    };
-    for (int c = 0; c < 64; ++c)
-        for (int q = 0; q < 4; ++q) QCOMPARE(at(c, q), 4 * (c % 3) + q);
-    QCOMPARE(int(bmp.pixel(32, 7)), kGridColour); // left edge of cell 1
-    QCOMPARE(int(bmp.pixel(40, 32)), kGridColour); // top edge of cell 9
-    QCOMPARE(int(bmp.pixel(63, 63)), 3);           // no bottom or right edge
-
-    // Quarter 2 of structure 1 now holds block 15; only the cells of structure 1 change,
-    // and only in that quarter.
-    ed.setByte(0x1500 + 4 + 2, 15);
-    redrawStructureQuarterOnScreen(bmp, ed, 1, 2);
-    for (int c = 0; c < 64; ++c)
-        for (int q = 0; q < 4; ++q) QCOMPARE(at(c, q), (c % 3 == 1 && q == 2) ? 15 : 4 * (c % 3) + q);
-
-    // Block 9 (quarter 1 of structure 2) gets palette 0: every place it shows changes.
-    ed.setByte(0x1400 + 9, 0x00);
-    redrawBlockOnScreen(bmp, ed, 9);
-    for (int c = 0; c < 64; ++c)
-        for (int q = 0; q < 4; ++q) {
-            const int expected = (c % 3 == 1 && q == 2) ? 15 : (c % 3 == 2 && q == 1) ? 1 : 4 * (c % 3) + q;
-            QCOMPARE(at(c, q), expected);
-        }
-
-    // Painting writes the current structure into the screen's preset; picking reads it.
-    ed.CurStrRow = 0x1;
-    ed.CurStrCol = 0x7;
-    paintScreenCell(ed, 7, 6);
-    QCOMPARE(ed.byte(0x2000 + 128 + 62), 0x17);
-    pickScreenCell(ed, 0, 1);
-    QCOMPARE(ed.PrevStrRow, 1);
-    QCOMPARE(ed.PrevStrCol, 7);
-    QCOMPARE(ed.CurStrRow * 16 + ed.CurStrCol, 1);
 }
 
 QTEST_APPLESS_MAIN(TestScrollMap)

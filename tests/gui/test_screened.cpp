@@ -11,8 +11,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
-#include <set>
 #include <QtTest>
+#include <set>
 
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/render/SectionWalk.h"
@@ -33,7 +33,8 @@ namespace {
 // Where the made-up level keeps its tables (1-based positions).
 constexpr int64_t kBlockTiles = 0x1000, kBlockAttrs = 0x1400, kStructs = 0x1500, kLayouts = 0x2000,
                   kScreens = 0x2800, kMap = 0x2900, kSettings = 0x2A00, kEffects = 0x2B00;
-constexpr int kLastScreen = 13, kLastPreset = 9, kLastPalette = 7, kLastGfxSet = 5, kLastEffect = 0x0C;
+constexpr int kLastScreen = 13, kLastPreset = 9, kLastPalette = 7, kLastGfxSet = 5,
+              kLastEffect = 0x0C;
 
 // Structure in cell c (row-major) of preset p, and the preset of screen n: screens
 // 2k and 2k + 1 share preset k.
@@ -70,16 +71,21 @@ Editor makeLevel(int mode) {
             ed.RomImage.setByte(0x100 + 16 * k + r + 1, (k & 1) ? 0xFF : 0);
             ed.RomImage.setByte(0x100 + 16 * k + r + 9, (k & 2) ? 0xFF : 0);
         }
-    for (int t = 0; t < 256; ++t) ed.TileAddr[size_t(t)] = 0x100 + 16 * (t % 4);
+    for (int t = 0; t < 256; ++t)
+        ed.TileAddr[size_t(t)] = 0x100 + 16 * (t % 4);
     for (int b = 0; b < 256; ++b) {
-        for (int q = 0; q < 4; ++q) ed.setByte(kBlockTiles + 256 * q + b, b % 4);
+        for (int q = 0; q < 4; ++q)
+            ed.setByte(kBlockTiles + 256 * q + b, b % 4);
         ed.setByte(kBlockAttrs + b, 0x30 | ((b / 4) % 4));
     }
     for (int s = 0; s < 256; ++s)
-        for (int q = 0; q < 4; ++q) ed.setByte(kStructs + 4 * s + q, (4 * s + q) & 0xFF);
+        for (int q = 0; q < 4; ++q)
+            ed.setByte(kStructs + 4 * s + q, (4 * s + q) & 0xFF);
     for (int p = 0; p <= kLastPreset; ++p)
-        for (int c = 0; c < 64; ++c) ed.setByte(kLayouts + 64 * p + c, presetCell(p, c));
-    for (int n = 0; n <= kLastScreen; ++n) ed.setByte(kScreens + n, screenPreset(n));
+        for (int c = 0; c < 64; ++c)
+            ed.setByte(kLayouts + 64 * p + c, presetCell(p, c));
+    for (int n = 0; n <= kLastScreen; ++n)
+        ed.setByte(kScreens + n, screenPreset(n));
     // Scroll-type names "T0".."T15" (slot 21) and "F0".."F7" (slot 22).
     ResourceData& res = *ed.Res;
     res.ResIndex[21] = 900;
@@ -88,7 +94,8 @@ Editor makeLevel(int mode) {
     for (int slot : {21, 22})
         for (int t = 0; t < (slot == 21 ? 16 : 8); ++t) {
             res.ResData[size_t(res.ResIndex[size_t(slot)] + t)] = at;
-            for (char c : (slot == 21 ? "T" : "F") + std::to_string(t)) res.ResData[size_t(at++)] = c;
+            for (char c : (slot == 21 ? "T" : "F") + std::to_string(t))
+                res.ResData[size_t(at++)] = c;
             res.ResData[size_t(at++)] = 255;
         }
     return ed;
@@ -139,11 +146,16 @@ struct Opened {
     SpinButton* spin(const char* name) const { return child<SpinButton>(name); }
     const WinBitmap& bmp() { return hub.ed.Bitmaps[kBmpScreenEd]; }
     // An inner pixel of quarter q of cell (row, col).
-    int cellPixel(int row, int col, int q) { return bmp().pixel(32 * col + 16 * (q & 1) + 6, 32 * row + 16 * (q >> 1) + 9); }
-    int cellByte(int preset, int row, int col) const { return hub.ed.byte(kLayouts + 64 * preset + 8 * row + col); }
+    int cellPixel(int row, int col, int q) {
+        return bmp().pixel(32 * col + 16 * (q & 1) + 6, 32 * row + 16 * (q >> 1) + 9);
+    }
+    int cellByte(int preset, int row, int col) const {
+        return hub.ed.byte(kLayouts + 64 * preset + 8 * row + col);
+    }
     QList<int> mapBytes(int n) const {
         QList<int> out;
-        for (int i = 0; i < n; ++i) out << hub.ed.byte(kMap + i);
+        for (int i = 0; i < n; ++i)
+            out << hub.ed.byte(kMap + i);
         return out;
     }
     void goToScreen(int n) {
@@ -152,16 +164,19 @@ struct Opened {
         QTest::keyClicks(f, QString::number(n, 16).toUpper());
     }
     void setSimpleMode(bool on) {
-        if (child<QCheckBox>("SimplEd")->isChecked() != on) QTest::mouseClick(child<QCheckBox>("SimplEd"), Qt::LeftButton, {}, QPoint(6, 8));
+        if (child<QCheckBox>("SimplEd")->isChecked() != on)
+            QTest::mouseClick(child<QCheckBox>("SimplEd"), Qt::LeftButton, {}, QPoint(6, 8));
     }
 };
 
 // Opens the window over a made-up level of game `mode` with scroll map `map`, shown and
 // refreshed as the main window opens it, at screen `screen`; the calls so far are dropped.
-std::unique_ptr<Opened> open(int mode, const QList<int>& map = {0x22, 0x80, 0xA1, 0x00}, int screen = 0) {
+std::unique_ptr<Opened> open(int mode, const QList<int>& map = {0x22, 0x80, 0xA1, 0x00},
+                             int screen = 0) {
     auto o = std::make_unique<Opened>();
     o->hub.ed = makeLevel(mode);
-    for (int i = 0; i < map.size(); ++i) o->hub.ed.setByte(kMap + i, map[i]);
+    for (int i = 0; i < map.size(); ++i)
+        o->hub.ed.setByte(kMap + i, map[i]);
     for (int s = 0; s < 8; ++s) {
         // mm3 pairs (graphics set s % 3, palette s + 1); mm4 palette and effect; mm5 one byte.
         o->hub.ed.setByte(kSettings + 2 * s, s % 3);
@@ -170,7 +185,8 @@ std::unique_ptr<Opened> open(int mode, const QList<int>& map = {0x22, 0x80, 0xA1
     }
     o->hub.ed.CurScrn = screen;
     int start = 0;
-    enterSection(o->hub.ed, findSection(o->hub.ed, start), start);
+    const int section = findSection(o->hub.ed, start);
+    enterSection(o->hub.ed, section, start);
     o->w = std::make_unique<ScreenEd>(o->hub);
     o->w->setAttribute(Qt::WA_DeleteOnClose, false);
     o->hub.window = o->w.get();
@@ -181,7 +197,8 @@ std::unique_ptr<Opened> open(int mode, const QList<int>& map = {0x22, 0x80, 0xA1
 }
 
 void dragTo(QWidget* pic, Qt::MouseButtons held, QPoint p) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(p), pic->mapToGlobal(QPointF(p)), Qt::NoButton, held, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(p), pic->mapToGlobal(QPointF(p)), Qt::NoButton,
+                     held, Qt::NoModifier);
     QCoreApplication::sendEvent(pic, &move);
 }
 
@@ -215,9 +232,12 @@ void TestScreenEd::layoutCaptionsAndModes_data() {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("mm3") << 0 << "Enemy GFX Set" << "BG Palette";
-    QTest::newRow("mm4") << 1 << "BG Palette" << "PPU Effect";
-    QTest::newRow("mm5") << 2 << "" << "";
+    QTest::newRow("mm3") << 0 << "Enemy GFX Set"
+                         << "BG Palette";
+    QTest::newRow("mm4") << 1 << "BG Palette"
+                         << "PPU Effect";
+    QTest::newRow("mm5") << 2 << ""
+                         << "";
 }
 
 void TestScreenEd::layoutCaptionsAndModes() {
@@ -234,22 +254,37 @@ void TestScreenEd::layoutCaptionsAndModes() {
         QPoint at;
         QString caption;
     } controls[] = {
-        {"ScreenPic", {10, 10}, ""},        {"CurScrollLabel", {272, 16}, ""},
+        {"ScreenPic", {10, 10}, ""},
+        {"CurScrollLabel", {272, 16}, ""},
         {"SimplEd", {280, 40}, "Simple Scroll-Editing"},
-        {"STLab", {280, 64}, "Scroll Type"},  {"STTB", {368, 64}, ""},        {"STUD", {392, 64}, ""},
-        {"DirLab", {280, 64}, "Direction:"}, {"DirList", {280, 80}, ""},
-        {"SLenLab", {280, 88}, "Screen-Length"}, {"SLenTB", {368, 88}, ""},  {"SLenUD", {392, 88}, ""},
-        {"ScrollInfLab", {296, 112}, ""},   {"SplitSw", {280, 160}, "Right Scroll-Split"},
-        {"DDALab", {280, 144}, first},      {"DDATB", {368, 144}, ""},      {"DDAUD", {400, 144}, ""},
-        {"DDBLab", {280, 168}, second},     {"DDBTB", {368, 168}, ""},      {"DDBUD", {400, 168}, ""},
-        {"CurScrnTB", {8, 272}, ""},        {"ScrnScroll", {32, 272}, ""},
-        {"Label1", {136, 296}, "Screen Preset:"}, {"ScrnPresUD", {216, 296}, ""}, {"ScrnPresTB", {232, 296}, ""},
+        {"STLab", {280, 64}, "Scroll Type"},
+        {"STTB", {368, 64}, ""},
+        {"STUD", {392, 64}, ""},
+        {"DirLab", {280, 64}, "Direction:"},
+        {"DirList", {280, 80}, ""},
+        {"SLenLab", {280, 88}, "Screen-Length"},
+        {"SLenTB", {368, 88}, ""},
+        {"SLenUD", {392, 88}, ""},
+        {"ScrollInfLab", {296, 112}, ""},
+        {"SplitSw", {280, 160}, "Right Scroll-Split"},
+        {"DDALab", {280, 144}, first},
+        {"DDATB", {368, 144}, ""},
+        {"DDAUD", {400, 144}, ""},
+        {"DDBLab", {280, 168}, second},
+        {"DDBTB", {368, 168}, ""},
+        {"DDBUD", {400, 168}, ""},
+        {"CurScrnTB", {8, 272}, ""},
+        {"ScrnScroll", {32, 272}, ""},
+        {"Label1", {136, 296}, "Screen Preset:"},
+        {"ScrnPresUD", {216, 296}, ""},
+        {"ScrnPresTB", {232, 296}, ""},
     };
     for (const auto& c : controls) {
         QWidget* widget = w.findChild<QWidget*>(c.name);
         QVERIFY2(widget, c.name);
         QCOMPARE(widget->mapTo(&w, QPoint(0, 0)), c.at);
-        if (auto* l = qobject_cast<QLabel*>(widget); l && !c.caption.isNull() && QString(c.name) != "CurScrollLabel" &&
+        if (auto* l = qobject_cast<QLabel*>(widget); l && !c.caption.isNull() &&
+                                                     QString(c.name) != "CurScrollLabel" &&
                                                      QString(c.name) != "ScrollInfLab")
             QCOMPARE(l->text(), c.caption);
         if (auto* b = qobject_cast<QCheckBox*>(widget)) QCOMPARE(b->text(), c.caption);
@@ -263,20 +298,27 @@ void TestScreenEd::layoutCaptionsAndModes() {
     QCOMPARE(o->child<QLabel>("Label1")->height(), 17);
     const QListWidget* list = o->child<QListWidget>("DirList");
     QCOMPARE(list->count(), 3);
-    QCOMPARE(list->item(0)->text() + list->item(1)->text() + list->item(2)->text(), QString("UpRightDown"));
+    QCOMPARE(list->item(0)->text() + list->item(1)->text() + list->item(2)->text(),
+             QString("UpRightDown"));
 
     // Detailed mode at load; the switch swaps the scroll controls and moves the settings.
     auto shown = [&](const char* name) { return o->child<QWidget>(name)->isVisible(); };
     auto y = [&](const char* name) { return o->child<QWidget>(name)->y(); };
     QVERIFY(!o->child<QCheckBox>("SimplEd")->isChecked());
-    for (const char* n : {"STLab", "STTB", "STUD", "SLenLab", "SLenTB", "SLenUD", "ScrollInfLab"}) QVERIFY2(shown(n), n);
-    for (const char* n : {"DirLab", "DirList", "SplitSw"}) QVERIFY2(!shown(n), n);
+    for (const char* n : {"STLab", "STTB", "STUD", "SLenLab", "SLenTB", "SLenUD", "ScrollInfLab"})
+        QVERIFY2(shown(n), n);
+    for (const char* n : {"DirLab", "DirList", "SplitSw"})
+        QVERIFY2(!shown(n), n);
     o->setSimpleMode(true);
     QVERIFY(o->child<QCheckBox>("SimplEd")->isChecked());
-    for (const char* n : {"STLab", "STTB", "STUD", "SLenLab", "SLenTB", "SLenUD"}) QVERIFY2(!shown(n), n);
-    for (const char* n : {"DirLab", "DirList", "SplitSw", "ScrollInfLab"}) QVERIFY2(shown(n), n);
-    for (const char* n : {"DDALab", "DDATB", "DDAUD"}) QCOMPARE(y(n), 192);
-    for (const char* n : {"DDBLab", "DDBTB", "DDBUD"}) QCOMPARE(y(n), 216);
+    for (const char* n : {"STLab", "STTB", "STUD", "SLenLab", "SLenTB", "SLenUD"})
+        QVERIFY2(!shown(n), n);
+    for (const char* n : {"DirLab", "DirList", "SplitSw", "ScrollInfLab"})
+        QVERIFY2(shown(n), n);
+    for (const char* n : {"DDALab", "DDATB", "DDAUD"})
+        QCOMPARE(y(n), 192);
+    for (const char* n : {"DDBLab", "DDBTB", "DDBUD"})
+        QCOMPARE(y(n), 216);
     o->setSimpleMode(false);
     QCOMPARE(y("DDAUD"), 144);
     QCOMPARE(y("DDBTB"), 168);
@@ -286,7 +328,6 @@ void TestScreenEd::layoutCaptionsAndModes() {
 
 void TestScreenEd::updateShowsTheCurrentScreen() {
     auto o = open(0, {0x22, 0x80, 0xA1, 0x00}, 3); // screen 3: section 1, preset 1
-    qDebug() << "row" << o->child<QListWidget>("DirList")->currentRow() << o->hub.ed.SectionStart << o->hub.ed.SectionEnd << o->hub.ed.CurSection;
     QCOMPARE(o->child<QScrollBar>("ScrnScroll")->maximum(), kLastScreen);
     QCOMPARE(o->child<QScrollBar>("ScrnScroll")->value(), 3);
     QCOMPARE(o->field("CurScrnTB")->text(), QString("3"));
@@ -303,7 +344,8 @@ void TestScreenEd::updateShowsTheCurrentScreen() {
 
     for (int row = 0; row < 8; ++row)
         for (int col = 0; col < 8; ++col)
-            for (int q = 0; q < 4; ++q) QCOMPARE(o->cellPixel(row, col, q), quarterPixel(presetCell(1, 8 * row + col), q));
+            for (int q = 0; q < 4; ++q)
+                QCOMPARE(o->cellPixel(row, col, q), quarterPixel(presetCell(1, 8 * row + col), q));
     QCOMPARE(int(o->bmp().pixel(64, 100)), kGridColour);
     QCOMPARE(int(o->bmp().pixel(100, 96)), kGridColour);
     // The picture shows the bitmap through its colour table.
@@ -322,7 +364,8 @@ void TestScreenEd::leftPaintsAndDragsPaintEveryCell() {
 
     QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(40, 70)); // row 2, col 1
     QCOMPARE(o->cellByte(1, 2, 1), 0x2D);
-    for (int q = 0; q < 4; ++q) QCOMPARE(o->cellPixel(2, 1, q), quarterPixel(0x2D, q));
+    for (int q = 0; q < 4; ++q)
+        QCOMPARE(o->cellPixel(2, 1, q), quarterPixel(0x2D, q));
     QCOMPARE(int(o->bmp().pixel(32, 70)), kGridColour); // the grid is drawn again
     QCOMPARE(o->hub.calls, QStringList{"Update_ScrnStr(2,1)"});
     QCOMPARE(o->pic()->shownImage().pixelIndex(45, 75), quarterPixel(0x2D, 0));
@@ -330,14 +373,15 @@ void TestScreenEd::leftPaintsAndDragsPaintEveryCell() {
     // Dragging: every cell entered is written, one call each; moving inside a cell
     // rewrites it; beyond the picture the nearest edge cell.
     o->hub.calls.clear();
-    dragTo(pic, Qt::LeftButton, QPoint(50, 75));  // same cell
-    dragTo(pic, Qt::LeftButton, QPoint(70, 75));  // row 2, col 2
-    dragTo(pic, Qt::LeftButton, QPoint(100, 40)); // row 1, col 3
+    dragTo(pic, Qt::LeftButton, QPoint(50, 75));   // same cell
+    dragTo(pic, Qt::LeftButton, QPoint(70, 75));   // row 2, col 2
+    dragTo(pic, Qt::LeftButton, QPoint(100, 40));  // row 1, col 3
     dragTo(pic, Qt::LeftButton, QPoint(300, -20)); // row 0, col 7
     dragTo(pic, Qt::LeftButton, QPoint(-5, 400));  // row 7, col 0
     QTest::mouseRelease(pic, Qt::LeftButton, {}, QPoint(-5, 400));
-    QCOMPARE(o->hub.calls, (QStringList{"Update_ScrnStr(2,1)", "Update_ScrnStr(2,2)", "Update_ScrnStr(1,3)",
-                                        "Update_ScrnStr(0,7)", "Update_ScrnStr(7,0)"}));
+    QCOMPARE(o->hub.calls,
+             (QStringList{"Update_ScrnStr(2,1)", "Update_ScrnStr(2,2)", "Update_ScrnStr(1,3)",
+                          "Update_ScrnStr(0,7)", "Update_ScrnStr(7,0)"}));
     for (auto [r, c] : {std::pair{2, 2}, {1, 3}, {0, 7}, {7, 0}}) {
         QCOMPARE(o->cellByte(1, r, c), 0x2D);
         QCOMPARE(o->cellPixel(r, c, 3), quarterPixel(0x2D, 3));
@@ -464,7 +508,7 @@ void TestScreenEd::presetFieldAndSpinButton() {
     QCOMPARE(preset(), kLastPreset);
     tb->setText("-3");
     QCOMPARE(preset(), 3); // HexVal: the sign is no digit and counts as 0
-    tb->setText("100"); // 256: outside a byte, clamped rather than wrapped to 0
+    tb->setText("100");    // 256: outside a byte, clamped rather than wrapped to 0
     QCOMPARE(preset(), kLastPreset);
 
     // At the last preset the up click does nothing.
@@ -610,7 +654,8 @@ void TestScreenEd::simpleModeRebuildsTheMap() {
     o->setSimpleMode(true);
     QListWidget* list = o->child<QListWidget>("DirList");
     QCOMPARE(list->currentRow(), 1);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(2)).center());
     QCOMPARE(o->mapBytes(3), (QList<int>{0x21, 0x61, 0x00}));
     QCOMPARE(o->hub.calls, QStringList{"Update_Scrn"});
     QCOMPARE(list->currentRow(), 2);
@@ -659,12 +704,13 @@ void TestScreenEd::simpleModeLimits() {
     const std::vector<uint8_t> before = o->hub.ed.RomImage.bytes();
     QListWidget* list = o->child<QListWidget>("DirList");
     o->hub.calls.clear();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
     QVERIFY(o->hub.ed.RomImage.bytes() == before);
     QCOMPARE(o->hub.messages.size(), 1);
     QVERIFY(o->hub.messages[0].contains("33 sections"));
     QVERIFY(o->hub.calls.isEmpty());
-    QCOMPARE(list->currentRow(), 1);                           // shows the map again
+    QCOMPARE(list->currentRow(), 1);                       // shows the map again
     QCOMPARE(o->w->screenLists().dir(33), int(kDirRight)); // and the lists were put back
 
     // An empty map, and a screen beyond the map: clicks change nothing.
@@ -673,7 +719,8 @@ void TestScreenEd::simpleModeLimits() {
         e->setSimpleMode(true);
         const std::vector<uint8_t> rom = e->hub.ed.RomImage.bytes();
         QListWidget* l = e->child<QListWidget>("DirList");
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(2)).center());
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualItemRect(l->item(2)).center());
         QTest::mouseClick(e->child<QCheckBox>("SplitSw"), Qt::LeftButton, {}, QPoint(6, 8));
         QVERIFY(e->hub.ed.RomImage.bytes() == rom);
         QVERIFY(e->hub.calls.isEmpty() && e->hub.messages.isEmpty());
@@ -685,19 +732,24 @@ void TestScreenEd::simpleModeLimits() {
 void TestScreenEd::refreshesRedrawWhatChanged() {
     auto o = open(0, {0x22, 0x80, 0xA1, 0x00}, 0); // preset 0: cell c shows structure c
     Editor& ed = o->hub.ed;
-    // Quarter 1 of structure 9 (cell 9 only) now holds block 0x0F.
+    // Quarter 1 of structures 9 and 10 now hold block 0x0F, but only 9 is refreshed:
+    // only its quarter is redrawn, so cell 10 still shows the old block.
     ed.setByte(kStructs + 4 * 9 + 1, 0x0F);
+    ed.setByte(kStructs + 4 * 10 + 1, 0x0F);
     o->w->Update_StrBlock(9, 1);
-    QCOMPARE(o->cellPixel(1, 1, 1), 15);
-    QCOMPARE(o->cellPixel(1, 1, 0), quarterPixel(9, 0));
+    for (int c = 0; c < 64; ++c)
+        for (int q = 0; q < 4; ++q)
+            QCOMPARE(o->cellPixel(c / 8, c % 8, q), (c == 9 && q == 1) ? 15 : quarterPixel(c, q));
     QCOMPARE(int(o->bmp().pixel(32, 40)), kGridColour);
     QCOMPARE(o->pic()->shownImage().pixelIndex(32 + 16 + 6, 32 + 9), 15);
 
-    // Block 0x0B (quarter 3 of structure 2) changes palette: cell 2 redraws it.
+    // Blocks 0x0B (quarter 3 of structure 2) and 0x0C change palette; only 0x0B is
+    // refreshed.
     ed.setByte(kBlockAttrs + 0x0B, 0x01);
+    ed.setByte(kBlockAttrs + 0x0C, 0x01);
     o->w->Update_Block(0x0B);
     QCOMPARE(o->cellPixel(0, 2, 3), 4 * 1 + 3);
-    QCOMPARE(o->cellPixel(0, 3, 3), quarterPixel(3, 3));
+    QCOMPARE(o->cellPixel(0, 3, 0), quarterPixel(3, 0));
 
     // A palette refresh shows the palette field and the picture in the new colours,
     // without drawing.
@@ -715,7 +767,8 @@ void TestScreenEd::refreshesRedrawWhatChanged() {
     QCOMPARE(o->pic()->shownImage().color(15) & 0xFFFFFF, QRgb(0x654321));
 }
 
-// ---- keys ----------------------------------------------------------------------------------------
+// ---- keys
+// ----------------------------------------------------------------------------------------
 
 void TestScreenEd::keysReachTheMainWindowOnce() {
     auto o = open(0);
@@ -756,10 +809,12 @@ void TestScreenEd::keysReachTheMainWindowOnce() {
     QTest::keyClick(o->child<QCheckBox>("SimplEd"), Qt::Key_T, Qt::ShiftModifier);
     QTest::keyClick(o->spin("ScrnPresUD"), Qt::Key_F9);
     QTest::keyClick(o->w.get(), Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
-    QCOMPARE(keyCalls(), (QStringList{"Global_KeyDown(83,1)", "Global_KeyDown(82,1)", "Global_KeyDown(117,0)",
-                                      "Global_KeyDown(84,1)", "Global_KeyDown(120,0)", "Global_KeyDown(69,3)"}));
+    QCOMPARE(keyCalls(), (QStringList{"Global_KeyDown(83,1)", "Global_KeyDown(82,1)",
+                                      "Global_KeyDown(117,0)", "Global_KeyDown(84,1)",
+                                      "Global_KeyDown(120,0)", "Global_KeyDown(69,3)"}));
     QCOMPARE(list->currentRow(), row);
-    for (const QString& c : o->hub.calls) QVERIFY2(c.startsWith("Global_KeyDown"), qPrintable(c)); // nothing else
+    for (const QString& c : o->hub.calls)
+        QVERIFY2(c.startsWith("Global_KeyDown"), qPrintable(c)); // nothing else
 }
 
 // ---- with the real main window -----------------------------------------------------------------
@@ -782,7 +837,8 @@ void TestScreenEd::withTheRealMainWindow() {
     expected.InitBitmap(256, 256);
     DrawScreen(expected, ed);
     QVERIFY(ed.Bitmaps[kBmpScreenEd].pixels() == expected.pixels());
-    const std::set<uint8_t> values(expected.pixels().begin(), expected.pixels().begin() + 256 * 256);
+    const std::set<uint8_t> values(expected.pixels().begin(),
+                                   expected.pixels().begin() + 256 * 256);
     QVERIFY(values.size() > 4); // a real screen, not an empty one
 
     // The scroll bar walks the sections: the label follows the main window's walk.
@@ -790,7 +846,8 @@ void TestScreenEd::withTheRealMainWindow() {
     QCOMPARE(bar->maximum(), int(ed.P(16)));
     bar->triggerAction(QAbstractSlider::SliderToMaximum);
     QCOMPARE(ed.CurScrn, int(ed.P(16)));
-    QCOMPARE(w->findChild<QLabel*>("CurScrollLabel")->text(), QString("Scroll Map Position: %1").arg(ed.CurSection));
+    QCOMPARE(w->findChild<QLabel*>("CurScrollLabel")->text(),
+             QString("Scroll Map Position: %1").arg(ed.CurSection));
     bar->triggerAction(QAbstractSlider::SliderToMinimum);
 
     // A left click writes the cell of the screen's preset and draws it.

@@ -148,11 +148,7 @@ private slots:
         QCOMPARE(f.window->pic1()->shownImage().color(5), QRgb(0xFF123456u));
         QCOMPARE(bmp.pixels(), before);
 
-        bmp.colours()[6] = 0x654321;
-        f.window->showPicture(kBmpTsa); // not this window's picture
-        QVERIFY(f.window->pic1()->shownImage().color(6) != 0xFF654321u);
-        f.window->showPicture(kBmpTileTable);
-        QCOMPARE(f.window->pic1()->shownImage().color(6), QRgb(0xFF654321u));
+        f.window->showPicture(kBmpTileTable); // the animation tick's way: same pixels
         QCOMPARE(bmp.pixels(), before);
 
         f.window->Update_Level();

@@ -40,7 +40,8 @@ int screenCellStructure(const Editor& ed, int row, int col) {
 
 void DrawScreen(WinBitmap& bmp, const Editor& ed) {
     for (int row = 0; row < kScreenCells; ++row)
-        for (int col = 0; col < kScreenCells; ++col) drawScreenCell(bmp, ed, row, col);
+        for (int col = 0; col < kScreenCells; ++col)
+            drawScreenCell(bmp, ed, row, col);
     DrawGrid(bmp);
 }
 
@@ -64,7 +65,8 @@ void redrawStructureQuarterOnScreen(WinBitmap& bmp, const Editor& ed, int str, i
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col)
             if (screenCellStructure(ed, row, col) == str)
-                drawStructureQuarter(bmp, ed, str, quarter, quarterX(col, quarter), quarterY(row, quarter));
+                drawStructureQuarter(bmp, ed, str, quarter, quarterX(col, quarter),
+                                     quarterY(row, quarter));
 }
 
 void redrawBlockOnScreen(WinBitmap& bmp, const Editor& ed, int block) {
@@ -72,7 +74,8 @@ void redrawBlockOnScreen(WinBitmap& bmp, const Editor& ed, int block) {
         for (int col = 0; col < kScreenCells; ++col) {
             const int str = screenCellStructure(ed, row, col);
             for (int q = 0; q < 4; ++q)
-                if (structureBlock(ed, str, q) == block) drawBlock(bmp, ed, block, quarterX(col, q), quarterY(row, q));
+                if (structureBlock(ed, str, q) == block)
+                    drawBlock(bmp, ed, block, quarterX(col, q), quarterY(row, q));
         }
 }
 

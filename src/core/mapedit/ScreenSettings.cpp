@@ -87,7 +87,8 @@ SectionSetting sectionSetting(const Editor& ed, int which) {
             setting.followUp = SettingFollowUp::EffectsThenScreen;
         }
         break;
-    default: break; // mm5 edits neither here
+    default:
+        break; // mm5 edits neither here
     }
     return setting;
 }

@@ -56,18 +56,21 @@ std::string scrollLengthText(int editMode, int b) {
 
 int leadingWholeNumberBits(std::string_view text, int bits) {
     size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     // Unsigned arithmetic wraps, and wrapping keeps the low bits exact: that is all the
     // caller keeps, so a text of any length reads without overflow.
     uint32_t whole = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i) whole = whole * 10u + static_cast<uint32_t>(text[i] - '0');
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        whole = whole * 10u + static_cast<uint32_t>(text[i] - '0');
     if (i < text.size() && text[i] == '.' && i + 1 < text.size() && isDigit(text[i + 1])) {
         // Round to the nearest whole number, a half to the even one.
         const int first = text[++i] - '0';
         bool beyondHalf = false;
-        for (++i; i < text.size() && isDigit(text[i]); ++i) beyondHalf = beyondHalf || text[i] != '0';
+        for (++i; i < text.size() && isDigit(text[i]); ++i)
+            beyondHalf = beyondHalf || text[i] != '0';
         if (first > 5 || (first == 5 && (beyondHalf || (whole & 1u)))) ++whole;
     }
     const uint32_t value = negative ? 0u - whole : whole;
@@ -92,7 +95,8 @@ int setCurrentScrollType(Editor& ed, int type) {
 }
 
 int stepCurrentScrollType(Editor& ed, int delta) {
-    return setCurrentScrollType(ed, scrollTypeOf(ed.EditMode, ed.byte(scrollEntryPosition(ed))) + delta);
+    return setCurrentScrollType(ed, scrollTypeOf(ed.EditMode, ed.byte(scrollEntryPosition(ed))) +
+                                        delta);
 }
 
 int setCurrentScrollLength(Editor& ed, int length) {
@@ -103,7 +107,8 @@ int setCurrentScrollLength(Editor& ed, int length) {
 }
 
 int stepCurrentScrollLength(Editor& ed, int delta) {
-    return setCurrentScrollLength(ed, scrollLengthOf(ed.EditMode, ed.byte(scrollEntryPosition(ed))) + delta);
+    return setCurrentScrollLength(
+        ed, scrollLengthOf(ed.EditMode, ed.byte(scrollEntryPosition(ed))) + delta);
 }
 
 std::string scrollTypeName(const Editor& ed, int type) {

@@ -33,21 +33,30 @@ int directionAfter(int flags, int nextFlags, int length, int fallback) {
     if (flags == 4) return kDirDown;
     if (!isRightRun(flags)) return fallback;
     switch (nextFlags) {
-    case 2: return kDirRight;
+    case 2:
+        return kDirRight;
     // A one-screen run that the next section leaves vertically is itself the turn.
-    case 8: return length > 0 ? kDirUp : kDirRight;
-    case 4: return length > 0 ? kDirDown : kDirRight;
-    case 10: return kDirUp;
-    case 6: return kDirDown;
-    default: return fallback;
+    case 8:
+        return length > 0 ? kDirUp : kDirRight;
+    case 4:
+        return length > 0 ? kDirDown : kDirRight;
+    case 10:
+        return kDirUp;
+    case 6:
+        return kDirDown;
+    default:
+        return fallback;
     }
 }
 
 std::pair<int, int> readSectionSettings(const Editor& ed, int section) {
     switch (ed.EditMode) {
-    case kMM3: return {ed.byte(ed.P(9) + 2 * section), ed.byte(ed.P(9) + 2 * section + 1)};
-    case kMM4: return {ed.byte(ed.P(9) + section), ed.byte(ed.P(10) + section)};
-    default: return {ed.byte(ed.P(9) + section), 0};
+    case kMM3:
+        return {ed.byte(ed.P(9) + 2 * section), ed.byte(ed.P(9) + 2 * section + 1)};
+    case kMM4:
+        return {ed.byte(ed.P(9) + section), ed.byte(ed.P(10) + section)};
+    default:
+        return {ed.byte(ed.P(9) + section), 0};
     }
 }
 
@@ -61,7 +70,9 @@ void writeSectionSettings(Editor& ed, int section, int first, int second) {
         ed.setByte(ed.P(9) + section, first);
         ed.setByte(ed.P(10) + section, second);
         break;
-    default: ed.setByte(ed.P(9) + section, first); break;
+    default:
+        ed.setByte(ed.P(9) + section, first);
+        break;
     }
 }
 
@@ -78,8 +89,10 @@ void ScrollMapDecode(const Editor& ed, ScreenLists& lists) {
         const int previous = i > 0 ? fmt.flagsOf(ed.byte(map + i - 1)) : 0;
 
         const auto [a, bset] = readSectionSettings(ed, i);
-        for (int j = 0; j <= length; ++j) lists.setSettings(scr + j, a, bset);
-        for (int j = 1; j <= length; ++j) lists.setDir(scr + j - 1, kDirRight);
+        for (int j = 0; j <= length; ++j)
+            lists.setSettings(scr + j, a, bset);
+        for (int j = 1; j <= length; ++j)
+            lists.setDir(scr + j - 1, kDirRight);
         const int last = scr + length;
         lists.setDir(last, directionAfter(flags, next, length, lists.dir(last)));
         if (flags == 2 && isRightRun(previous)) lists.setSplit(scr, true);

@@ -60,10 +60,18 @@ struct ScreenLists {
     int ScreenTotal = 0;
 
     static bool inside(int screen) { return screen >= 0 && screen < kCapacity; }
-    int dir(int screen) const { return inside(screen) ? ScreenDir[static_cast<std::size_t>(screen)] : kDirUp; }
-    bool split(int screen) const { return inside(screen) ? ScreenSplit[static_cast<std::size_t>(screen)] : true; }
-    int setA(int screen) const { return inside(screen) ? ScreenSetA[static_cast<std::size_t>(screen)] : 0; }
-    int setB(int screen) const { return inside(screen) ? ScreenSetB[static_cast<std::size_t>(screen)] : 0; }
+    int dir(int screen) const {
+        return inside(screen) ? ScreenDir[static_cast<std::size_t>(screen)] : kDirUp;
+    }
+    bool split(int screen) const {
+        return inside(screen) ? ScreenSplit[static_cast<std::size_t>(screen)] : true;
+    }
+    int setA(int screen) const {
+        return inside(screen) ? ScreenSetA[static_cast<std::size_t>(screen)] : 0;
+    }
+    int setB(int screen) const {
+        return inside(screen) ? ScreenSetB[static_cast<std::size_t>(screen)] : 0;
+    }
     void setDir(int screen, int d) {
         if (inside(screen)) ScreenDir[static_cast<std::size_t>(screen)] = static_cast<uint8_t>(d);
     }

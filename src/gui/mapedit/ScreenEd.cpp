@@ -65,9 +65,12 @@ ScreenEd::ScreenEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     connect(m_scrnPresUD, &SpinButton::upClicked, this, [this] { ScrnPresUD_Step(1); });
     connect(m_scrnPresUD, &SpinButton::downClicked, this, [this] { ScrnPresUD_Step(-1); });
     for (int which = 0; which < 2; ++which) {
-        connect(m_settingTB[which], &QLineEdit::textChanged, this, [this, which] { settingTyped(which); });
-        connect(m_settingUD[which], &SpinButton::upClicked, this, [this, which] { settingStepped(which, 1); });
-        connect(m_settingUD[which], &SpinButton::downClicked, this, [this, which] { settingStepped(which, -1); });
+        connect(m_settingTB[which], &QLineEdit::textChanged, this,
+                [this, which] { settingTyped(which); });
+        connect(m_settingUD[which], &SpinButton::upClicked, this,
+                [this, which] { settingStepped(which, 1); });
+        connect(m_settingUD[which], &SpinButton::downClicked, this,
+                [this, which] { settingStepped(which, -1); });
     }
     connect(m_sttb, &QLineEdit::textChanged, this, &ScreenEd::STTB_Change);
     connect(m_stud, &SpinButton::upClicked, this, [this] { STUD_Step(1); });
@@ -146,6 +149,9 @@ void ScreenEd::buildControls() {
     m_scrnPresUD = spin("ScrnPresUD", 216, 296);
     m_scrnPresTB = field("ScrnPresTB", 232, 296, 33);
 
+    // The summary label sits where the direction list opens in simple mode; the list
+    // covers it there.
+    m_dirList->raise();
     // Shift+letter in the direction list is a command, not a search for an item.
     m_dirList->installEventFilter(this);
     // The picture has the keyboard when the window opens, so the shared keys work at once.
@@ -286,12 +292,15 @@ void ScreenEd::settingStepped(int which, int delta) {
 
 void ScreenEd::settingWritten(SettingFollowUp followUp) {
     switch (followUp) {
-    case SettingFollowUp::None: break;
+    case SettingFollowUp::None:
+        break;
     case SettingFollowUp::SpritesThenScreen:
         m_hub.SprCHRPALSetup();
         m_hub.Update_Scrn();
         break;
-    case SettingFollowUp::Palette: m_hub.Update_BGPal(1, 1); break;
+    case SettingFollowUp::Palette:
+        m_hub.Update_BGPal(1, 1);
+        break;
     case SettingFollowUp::EffectsThenScreen:
         m_hub.ScrollEffectLoad(ed().CurSection);
         m_hub.Update_Scrn();

@@ -17,9 +17,11 @@ namespace orvane {
 
 void ScreenEd::SimpleModeLayout() {
     const bool simple = m_simplEd->isChecked();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_stLab, m_sttb, m_stud, m_slenLab, m_slentb, m_slenud})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_stLab, m_sttb, m_stud, m_slenLab, m_slentb, m_slenud})
         w->setVisible(!simple);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_dirLab, m_dirList, m_splitSw}) w->setVisible(simple);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_dirLab, m_dirList, m_splitSw})
+        w->setVisible(simple);
     for (int which = 0; which < 2; ++which) {
         const int y = (simple ? 192 : 144) + 24 * which;
         m_settingLab[which]->move(m_settingLab[which]->x(), y);
