@@ -39,5 +39,6 @@ int main(int argc, char* argv[]) {
     orvane::Orvane_Main window(options);
     if (!window.startUp()) return window.exitCode();
     window.show();
+    window.activateWindow();
     return app.exec();
 }

@@ -331,7 +331,11 @@ private slots:
         const Editor& ed = w.editor();
         // The first line shows values 0..7 as they were assembled.
         std::string first8 = "$0: ";
-        for (int c = 0; c < 8; ++c) first8 += "$" + hexString(ed.Res->ResData[c]) + " ";
+        for (int c = 0; c < 8; ++c) {
+            first8 += '$';
+            first8 += hexString(ed.Res->ResData[c]);
+            first8 += ' ';
+        }
         QCOMPARE(dump->shownLines()[2], first8 + "  /");
 
         QTest::keyClick(dump, Qt::Key_PageUp); // page 0: nothing

@@ -39,6 +39,7 @@ private slots:
     void showsPixelsThroughColourTable();
     void colourChangeNeedsNoRedraw();
     void bitmapSetUpAgainAfterShow();
+    void repeatedColourAndPixelChanges();
     void mouseMasksAndCoordinates_data();
     void mouseMasksAndCoordinates();
     void movesOnlyWhileAButtonIsHeld();
@@ -100,6 +101,44 @@ void TestPictureArea::colourChangeNeedsNoRedraw() {
     fillColours(b, 90);
     QCOMPARE(area.grab().toImage().pixel(5, 5),
              QRgb(0xFF000000u | (51u << 16) | (204u << 8) | 101u));
+}
+
+// Colour-only shows rewrite just the pixels whose colour changed; a drawing in between
+// makes the next show convert everything again. Every pixel must match either way.
+void TestPictureArea::repeatedColourAndPixelChanges() {
+    WinBitmap b;
+    b.InitBitmap(20, 12); // not a multiple of 4: the copied path
+    WinBitmap c;
+    c.InitBitmap(16, 16); // the shared path
+    const std::vector<uint8_t> rom(32, 0xFF);
+    for (WinBitmap* bmp : {&b, &c}) {
+        fillColours(*bmp);
+        PictureArea area;
+        area.setFixedSize(bmp->width(), bmp->height());
+        auto matches = [&] {
+            const QImage img = area.grab().toImage();
+            for (int y = 0; y < bmp->height(); ++y)
+                for (int x = 0; x < bmp->width(); ++x)
+                    if (img.pixel(x, y) != shown(*bmp, x, y)) return false;
+            return true;
+        };
+        DrawTile(*bmp, Rom(rom), 0, 2, 4, 2, 1);
+        area.ShowBitmap(*bmp);
+        QVERIFY(matches());
+        bmp->colours()[11] = 0x123456; // only the tile's slot
+        area.ShowBitmap(*bmp);
+        QVERIFY(matches());
+        QCOMPARE(area.grab().toImage().pixel(5, 5), QRgb(0xFF123456));
+        FillRect(*bmp, 0, 0, 3, 3, 7);
+        bmp->colours()[7] = 0x00FF00;
+        area.ShowBitmap(*bmp);
+        QVERIFY(matches());
+        fillColours(*bmp, 3); // every colour at once
+        area.ShowBitmap(*bmp);
+        QVERIFY(matches());
+        area.ShowBitmap(*bmp); // nothing changed
+        QVERIFY(matches());
+    }
 }
 
 void TestPictureArea::bitmapSetUpAgainAfterShow() {

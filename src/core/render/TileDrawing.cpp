@@ -274,7 +274,7 @@ void spriteTile(WinBitmap& bmp, const std::vector<uint8_t>* source, const Rom& r
         }
         writeTile(bmp, limit, t, x, y, scale);
     }
-    bmp.touch();
+    bmp.touchPixels();
 }
 
 // ---- lines ----------------------------------------------------------------------------
@@ -313,7 +313,7 @@ void DrawTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, i
     if (bytes)
         writeTile(bmp, static_cast<int64_t>(bmp.pixels().size()),
                   tileRows(decode(bytes, false, false), pal, false), x, y, scale);
-    bmp.touch();
+    bmp.touchPixels();
 }
 
 void DrawSprTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, int scale,
@@ -328,17 +328,17 @@ void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Ro
 
 void DrawHLine(WinBitmap& bmp, int x1, int x2, int y, int colour) {
     fillRows(bmp, x1, y, x2, y, colour);
-    bmp.touch();
+    bmp.touchPixels();
 }
 
 void DrawVLine(WinBitmap& bmp, int x, int y1, int y2, int colour) {
     fillRows(bmp, x, y1, x, y2, colour);
-    bmp.touch();
+    bmp.touchPixels();
 }
 
 void FillRect(WinBitmap& bmp, int x1, int y1, int x2, int y2, int colour) {
     fillRows(bmp, x1, y1, x2, y2, colour);
-    bmp.touch();
+    bmp.touchPixels();
 }
 
 } // namespace orvane

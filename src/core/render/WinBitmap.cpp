@@ -28,7 +28,7 @@ void WinBitmap::InitBitmap(int W, int H, int overallHeight) {
     m_height = H > 0 ? H : 0;
     m_overallHeight = overallHeight >= 0 ? overallHeight : m_height;
     m_pixels.assign(static_cast<size_t>(bufferSize(m_width, m_height)), 0);
-    touch();
+    touchPixels();
 }
 
 std::array<uint8_t, WinBitmap::kHeaderSize> WinBitmap::header() const {

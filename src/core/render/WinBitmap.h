@@ -53,6 +53,13 @@ public:
     // knows it must copy again.
     uint64_t version() const { return m_version; }
     void touch() { ++m_version; }
+    // Bumped only when pixels change (drawing routines, set-up), so a view can tell a
+    // colour-only change, which needs no pixel walk for unchanged colours, from a redraw.
+    uint64_t pixelVersion() const { return m_pixelVersion; }
+    void touchPixels() {
+        ++m_pixelVersion;
+        ++m_version;
+    }
 
 private:
     int m_width = 0;
@@ -61,6 +68,7 @@ private:
     std::vector<uint8_t> m_pixels;
     std::array<uint32_t, 256> m_colours{};
     uint64_t m_version = 0;
+    uint64_t m_pixelVersion = 0;
 };
 
 } // namespace orvane

@@ -71,8 +71,8 @@ public:
     void SetConfigNumber(const QString& key, double value) override;
     void message(const QString& text) override;
 
-    // The palette-animation timer's tick.
-    void paletteAnimationTick();
+    // The palette-animation timer's tick; true when a frame advanced and pictures were shown.
+    bool paletteAnimationTick();
 
     // True for the tool windows this build provides.
     static bool windowIsBuilt(WindowId id);

@@ -109,8 +109,8 @@ void Orvane_Main::setPaletteAnimationRunning(bool on) {
         m_palAnimT->stop();
 }
 
-void Orvane_Main::paletteAnimationTick() {
-    if (!orvane::paletteAnimationTick(m_ed)) return; // no frame advanced: nothing to show
+bool Orvane_Main::paletteAnimationTick() {
+    if (!orvane::paletteAnimationTick(m_ed)) return false; // no frame advanced: nothing to show
     Update_Global_Pal();
     // The pictures that show background colours, in this order, shown or not.
     const struct {
@@ -123,6 +123,7 @@ void Orvane_Main::paletteAnimationTick() {
     };
     for (const auto& p : pictures)
         if (ToolWindow* w = existingWindow(p.window)) w->showPicture(p.bitmap);
+    return true;
 }
 
 } // namespace orvane

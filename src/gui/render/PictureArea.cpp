@@ -49,6 +49,7 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent), m_colourTable(256) 
 int PictureArea::ShowBitmap(const WinBitmap& bmp) {
     const int W = bmp.width();
     const int H = bmp.height();
+    if (m_source != &bmp) m_rgbValid = false;
     m_source = &bmp;
     if (W <= 0 || H <= 0) {
         m_image = QImage();
@@ -74,6 +75,7 @@ int PictureArea::ShowBitmap(const WinBitmap& bmp) {
         m_shared = false;
     }
     m_image.setColorTable(m_colourTable);
+    m_shownPixelVersion = bmp.pixelVersion();
     update();
     return H;
 }
@@ -82,6 +84,7 @@ void PictureArea::copyRows(const WinBitmap& bmp, int W, int H) {
     if (m_shared || m_image.width() != W || m_image.height() != H ||
         m_image.format() != QImage::Format_Indexed8)
         m_image = QImage(W, H, QImage::Format_Indexed8);
+    m_rgbValid = false;
     const std::vector<uint8_t>& px = bmp.pixels();
     const auto size = static_cast<qsizetype>(px.size());
     for (int y = 0; y < H; ++y) {
@@ -102,18 +105,42 @@ void PictureArea::paintEvent(QPaintEvent* event) {
         return;
     const QRect area = event->rect() & m_image.rect();
     if (area.isEmpty()) return;
-    // Looking the slots up here is about twice as cheap as handing the painter the
-    // indexed image, which converts it on a thread pool and then blends it.
-    if (m_rgb.size() != m_image.size()) m_rgb = QImage(m_image.size(), QImage::Format_RGB32);
-    const QRgb* table = m_colourTable.constData();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const uchar* from = m_image.constScanLine(y);
-        auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
-        for (int x = area.left(); x <= area.right(); ++x)
-            to[x] = table[from[x]];
-    }
+    // A shared buffer may have been drawn into since the show; a copy is as it was then.
+    convert(m_shared ? m_source->pixelVersion() : m_shownPixelVersion);
     QPainter painter(this);
     painter.drawImage(area.topLeft(), m_rgb, area);
+}
+
+// Looks the slots up into the 32-bit image the paint draws. Doing it here is about twice
+// as cheap as handing the painter the indexed image, which converts it on a thread pool
+// and then blends it. When only colours changed since the last conversion (the palette
+// animation), only the pixels whose slot changed colour are rewritten.
+void PictureArea::convert(uint64_t pixelVersion) {
+    const int W = m_image.width(), H = m_image.height();
+    const QRgb* table = m_colourTable.constData();
+    const bool sameLayout = m_rgbValid && m_rgb.size() == m_image.size() && m_rgbPixelVersion == pixelVersion;
+    if (sameLayout) {
+        bool changed[256];
+        bool any = false;
+        for (int i = 0; i < 256; ++i) any |= (changed[i] = m_rgbTable[i] != table[i]);
+        if (!any) return;
+        for (int y = 0; y < H; ++y) {
+            const uchar* from = m_image.constScanLine(y);
+            auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
+            for (int x = 0; x < W; ++x)
+                if (changed[from[x]]) to[x] = table[from[x]];
+        }
+    } else {
+        if (m_rgb.size() != m_image.size()) m_rgb = QImage(m_image.size(), QImage::Format_RGB32);
+        for (int y = 0; y < H; ++y) {
+            const uchar* from = m_image.constScanLine(y);
+            auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
+            for (int x = 0; x < W; ++x) to[x] = table[from[x]];
+        }
+    }
+    m_rgbTable = m_colourTable;
+    m_rgbPixelVersion = pixelVersion;
+    m_rgbValid = true;
 }
 
 void PictureArea::mousePressEvent(QMouseEvent* event) {

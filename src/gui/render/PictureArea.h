@@ -50,8 +50,16 @@ private:
     const WinBitmap* m_source = nullptr;
     QImage m_image;
     bool m_shared = false; // m_image wraps m_source's buffer
+    void convert(uint64_t pixelVersion);
+
     QList<QRgb> m_colourTable;
-    QImage m_rgb; // what the last paint drew, slots looked up
+    uint64_t m_shownPixelVersion = 0; // of the bitmap when shown (copied images)
+    // What the last paint drew, slots looked up, with the colours and the pixel version
+    // it was made from: a colour-only change rewrites just the pixels whose colour changed.
+    QImage m_rgb;
+    QList<QRgb> m_rgbTable;
+    uint64_t m_rgbPixelVersion = 0;
+    bool m_rgbValid = false;
 };
 
 } // namespace orvane
