@@ -176,8 +176,12 @@ bool Orvane_Main::windowIsBuilt(WindowId id) {
     return toolWindowIsBuilt(id);
 }
 
+ToolWindow* Orvane_Main::makeWindow(WindowId id) {
+    return createToolWindow(id, *this, this);
+}
+
 ToolWindow* Orvane_Main::createWindow(WindowId id) {
-    ToolWindow* w = createToolWindow(id, *this, this);
+    ToolWindow* w = makeWindow(id);
     if (w) m_windows[static_cast<size_t>(id)] = w;
     return w;
 }

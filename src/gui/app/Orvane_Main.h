@@ -80,6 +80,9 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Makes the tool window `id` (nullptr when the build has none); tests substitute
+    // windows that record what reaches them.
+    virtual ToolWindow* makeWindow(WindowId id);
 
 private:
     void buildMenus();
