@@ -37,8 +37,10 @@ void animateAllPalettes(Editor& ed) {
     ed.setByte(record + 0, 3); // last frame index
     ed.setByte(record + 1, 0); // delay
     ed.setByte(record + 2, 1); // first slot
-    for (int f = 0; f < 4; ++f) ed.setByte(record + 3 + f, 1 + f);
-    for (int i = 0; i < 4; ++i) ed.PalAnimId[static_cast<size_t>(i)] = 0x80;
+    for (int f = 0; f < 4; ++f)
+        ed.setByte(record + 3 + f, 1 + f);
+    for (int i = 0; i < 4; ++i)
+        ed.PalAnimId[static_cast<size_t>(i)] = 0x80;
 }
 
 } // namespace
@@ -55,12 +57,13 @@ int main(int argc, char* argv[]) {
     options.rom = home.filePath("mm3-demo.nes");
     options.home = home.path();
     Orvane_Main w(options);
-    w.setMessageSink([](const QString& t) { std::fprintf(stderr, "message: %s\n", qPrintable(t)); });
+    w.setMessageSink(
+        [](const QString& t) { std::fprintf(stderr, "message: %s\n", qPrintable(t)); });
     if (!w.startUp()) return 1;
     w.show();
     int shown = 0;
-    for (WindowId id : {WindowId::PalEd, WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
-                        WindowId::ScreenEd, WindowId::EnemEd}) {
+    for (WindowId id : {WindowId::PalEd, WindowId::TileTable, WindowId::TSATable,
+                        WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd}) {
         if (!Orvane_Main::windowIsBuilt(id)) continue;
         w.openWindow(id);
         ++shown;
@@ -73,8 +76,10 @@ int main(int argc, char* argv[]) {
     for (int run = 0; run < 5; ++run) {
         animateAllPalettes(w.editor());
         const auto t0 = std::chrono::steady_clock::now();
-        for (int i = 0; i < ticks; ++i) w.paletteAnimationTick();
-        const std::chrono::duration<double, std::micro> tick = std::chrono::steady_clock::now() - t0;
+        for (int i = 0; i < ticks; ++i)
+            w.paletteAnimationTick();
+        const std::chrono::duration<double, std::micro> tick =
+            std::chrono::steady_clock::now() - t0;
         bestTick = std::min(bestTick, tick.count() / ticks);
 
         animateAllPalettes(w.editor());
@@ -105,7 +110,8 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(10000, &app, &QApplication::quit);
     app.exec();
     const double share = (cpuMicroseconds() - c0) / 1e3 / double(wall.elapsed()) * 100.0;
-    std::printf("idle editor, animation on, 10 s:     %8.2f %% of one core (budget 5 %%), %d of %d ticks advanced\n",
+    std::printf("idle editor, animation on, 10 s:     %8.2f %% of one core (budget 5 %%), %d of %d "
+                "ticks advanced\n",
                 share, advances, ticksRun);
     return 0;
 }

@@ -11,15 +11,16 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion("0.3");
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Level editor for NES ROM images. Each option answers one start-up question, so its box is not shown.");
+    parser.setApplicationDescription("Level editor for NES ROM images. Each option answers one "
+                                     "start-up question, so its box is not shown.");
     parser.addHelpOption();
     const QCommandLineOption mode("mode", "Editing mode: mm3, mm4 or mm5.", "mode");
     const QCommandLineOption rom("rom", "The ROM file to open.", "path");
-    const QCommandLineOption home(
-        "home", "Folder used in place of the program's own for orvane.cfg, the resource data file, backup.rom "
-                "and orvane.pad.",
-        "dir");
+    const QCommandLineOption home("home",
+                                  "Folder used in place of the program's own for orvane.cfg, the "
+                                  "resource data file, backup.rom "
+                                  "and orvane.pad.",
+                                  "dir");
     parser.addOptions({mode, rom, home});
     parser.process(app);
 
@@ -28,7 +29,8 @@ int main(int argc, char* argv[]) {
         // A script that names a game it does not mean must not silently edit as mm3.
         const QString m = parser.value(mode).toLower();
         if (m != "mm3" && m != "mm4" && m != "mm5") {
-            fprintf(stderr, "orvane: --mode must be mm3, mm4 or mm5, not \"%s\"\n", qPrintable(parser.value(mode)));
+            fprintf(stderr, "orvane: --mode must be mm3, mm4 or mm5, not \"%s\"\n",
+                    qPrintable(parser.value(mode)));
             return 2;
         }
         options.mode = m;

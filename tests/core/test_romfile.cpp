@@ -13,11 +13,14 @@ namespace {
 
 std::vector<uint8_t> pattern(size_t n, uint8_t seed) {
     std::vector<uint8_t> v(n);
-    for (size_t i = 0; i < n; ++i) v[i] = static_cast<uint8_t>(seed + i * 7);
+    for (size_t i = 0; i < n; ++i)
+        v[i] = static_cast<uint8_t>(seed + i * 7);
     return v;
 }
 
-std::vector<uint8_t> read(const QString& path) { return readWholeFile(path.toStdString()).value_or(std::vector<uint8_t>{}); }
+std::vector<uint8_t> read(const QString& path) {
+    return readWholeFile(path.toStdString()).value_or(std::vector<uint8_t>{});
+}
 
 } // namespace
 
@@ -26,7 +29,7 @@ class TestRomFile : public QObject {
 private slots:
     void accessOutsideTheImageReadsZeroAndDropsWrites() {
         Rom rom(pattern(32, 1));
-        QCOMPARE(rom.byte(1), uint8_t(1));            // position 1 is file offset 0
+        QCOMPARE(rom.byte(1), uint8_t(1)); // position 1 is file offset 0
         QCOMPARE(rom.byte(32), rom.bytes()[31]);
         QCOMPARE(rom.byte(0), uint8_t(0));
         QCOMPARE(rom.byte(33), uint8_t(0));
@@ -57,12 +60,14 @@ private slots:
         Rom image(original);
         image.setByte(100, 0x11);
         const auto firstSave = image.bytes();
-        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, backup.toStdString()), SaveResult::Saved);
+        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, backup.toStdString()),
+                 SaveResult::Saved);
         QCOMPARE(read(romPath), firstSave);
         QCOMPARE(read(backup), original);
 
         image.setByte(200, 0x22);
-        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, backup.toStdString()), SaveResult::Saved);
+        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, backup.toStdString()),
+                 SaveResult::Saved);
         const auto secondSave = image.bytes();
         QCOMPARE(read(romPath), secondSave);
         QCOMPARE(read(backup), firstSave); // the backup holds the state before the latest save
@@ -82,7 +87,8 @@ private slots:
         Rom image(pattern(512, 50));
         // A backup path in a folder that does not exist cannot be written.
         const std::string badBackup = dir.filePath("missing/backup.rom").toStdString();
-        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, badBackup), SaveResult::BackupFailed);
+        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, badBackup),
+                 SaveResult::BackupFailed);
         QCOMPARE(read(romPath), original);
     }
 
@@ -96,7 +102,8 @@ private slots:
         QVERIFY(QDir(dir.path()).mkpath("game.nes.orvane-tmp/keep"));
         Rom image(pattern(512, 50));
         const QString backup = dir.filePath("backup.rom");
-        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, backup.toStdString()), SaveResult::RomWriteFailed);
+        QCOMPARE(saveRomWithBackup(romPath.toStdString(), image, backup.toStdString()),
+                 SaveResult::RomWriteFailed);
         QCOMPARE(read(romPath), original);
         QCOMPARE(read(backup), original);
     }

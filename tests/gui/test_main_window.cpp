@@ -84,7 +84,8 @@ private slots:
         const QStringList sections = log.mid(3);
         QCOMPARE(sections.size(), w.editor().Res->ResSectionCount);
         const QRegularExpression line("^\\$[0-9A-F]+: [a-z0-9_&]*$");
-        for (const QString& l : sections) QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
+        for (const QString& l : sections)
+            QVERIFY2(line.match(l).hasMatch(), qPrintable(l));
         QCOMPARE(w.editor().RomImage.size(), int64_t(QFileInfo(s->home->romPath()).size()));
         QCOMPARE(w.editor().CurLevel, 0);
         QVERIFY(s->messages.isEmpty());
@@ -115,7 +116,8 @@ private slots:
         w.findChild<QAction*>("Level_Next")->trigger();
         w.findChild<QAction*>("Level_Next")->trigger();
         QCOMPARE(ed.CurLevel, last);
-        for (int n = last; n > 0; --n) QTest::keyClick(&w, Qt::Key_F6);
+        for (int n = last; n > 0; --n)
+            QTest::keyClick(&w, Qt::Key_F6);
         QCOMPARE(ed.CurLevel, 0);
         QCOMPARE(ed.LevelBase, base0);
         QTest::keyClick(&w, Qt::Key_F6);
@@ -158,20 +160,20 @@ private slots:
         auto s = start("mm3");
         QVERIFY(s->ok);
         Orvane_Main& w = *s->main;
-        for (const char* name : {"File_Save", "File_Back", "File_Exit", "Level_Next", "Level_Previous", "Tools_Test",
-                                 "Level_Misc", "Menu_Config"})
+        for (const char* name : {"File_Save", "File_Back", "File_Exit", "Level_Next",
+                                 "Level_Previous", "Tools_Test", "Level_Misc", "Menu_Config"})
             QVERIFY2(w.findChild<QAction*>(name) && w.findChild<QAction*>(name)->isEnabled(), name);
         // Tool windows a build does not have yet are present and greyed out.
-        for (const char* name : {"View_PalEd", "View_TT", "View_TSAT", "View_StrT", "View_ScreenEd", "View_EnemEd"}) {
+        for (const char* name :
+             {"View_PalEd", "View_TT", "View_TSAT", "View_StrT", "View_ScreenEd", "View_EnemEd"}) {
             QAction* a = w.findChild<QAction*>(name);
             QVERIFY2(a, name);
-            const auto id = QMap<QString, WindowId>{{"View_PalEd", WindowId::PalEd},
-                                                    {"View_TT", WindowId::TileTable},
-                                                    {"View_TSAT", WindowId::TSATable},
-                                                    {"View_StrT", WindowId::StrTable},
-                                                    {"View_ScreenEd", WindowId::ScreenEd},
-                                                    {"View_EnemEd", WindowId::EnemEd}}
-                                .value(name);
+            const auto id =
+                QMap<QString, WindowId>{
+                    {"View_PalEd", WindowId::PalEd},       {"View_TT", WindowId::TileTable},
+                    {"View_TSAT", WindowId::TSATable},     {"View_StrT", WindowId::StrTable},
+                    {"View_ScreenEd", WindowId::ScreenEd}, {"View_EnemEd", WindowId::EnemEd}}
+                    .value(name);
             QCOMPARE(a->isEnabled(), Orvane_Main::windowIsBuilt(id));
         }
 
@@ -191,7 +193,8 @@ private slots:
         QCOMPARE(combo->count(), int(ed.P(57)));
         QCOMPARE(combo->currentIndex(), -1);
         for (int i = 0; i < combo->count(); ++i)
-            QCOMPARE(combo->itemText(i), QString::fromLatin1(ResString(*ed.Res, ed.R(26, i)).c_str()));
+            QCOMPARE(combo->itemText(i),
+                     QString::fromLatin1(ResString(*ed.Res, ed.R(26, i)).c_str()));
         QVERIFY(!combo->itemText(0).isEmpty());
 
         // Closing a tool window destroys it; the next opening creates it again.
@@ -235,7 +238,8 @@ private slots:
         QTest::keyClick(&w, Qt::Key_F8);
         QCOMPARE(s->messages, QStringList{"No backup!"});
 
-        QVERIFY(writeFileAtomically(s->home->path("backup.rom").toStdString(), std::vector<uint8_t>(100, 1)));
+        QVERIFY(writeFileAtomically(s->home->path("backup.rom").toStdString(),
+                                    std::vector<uint8_t>(100, 1)));
         QTest::keyClick(&w, Qt::Key_F8);
         QCOMPARE(s->messages.size(), 2);
         QVERIFY(s->messages[1].contains(s->home->path("backup.rom")));
@@ -259,7 +263,8 @@ private slots:
 
         // The ROM file cannot be replaced: its replacement's name is taken by a folder.
         QDir(s->home->path("backup.rom")).removeRecursively();
-        QVERIFY(QDir(s->home->path("")).mkpath(QFileInfo(s->home->romPath()).fileName() + ".orvane-tmp/x"));
+        QVERIFY(QDir(s->home->path(""))
+                    .mkpath(QFileInfo(s->home->romPath()).fileName() + ".orvane-tmp/x"));
         QTest::keyClick(&w, Qt::Key_F5);
         QCOMPARE(s->messages.size(), 2);
         QVERIFY(s->messages[1].contains(s->home->romPath()));
@@ -278,7 +283,8 @@ private slots:
         {
             QFile f(script);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.part'\nmv '%1.part' '%1'\n")
+            f.write(QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.part'\nmv "
+                            "'%1.part' '%1'\n")
                         .arg(record)
                         .toLocal8Bit());
         }
@@ -308,10 +314,11 @@ private slots:
         Orvane_Main& w = *s->main;
         w.SetConfigText("emufname", "/opt/emu");
         w.SetConfigNumber("palanim", 0);
-        QCOMPARE(QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(
-                                                    fileBytes(s->home->path("orvane.cfg")).data()),
-                                                int(fileBytes(s->home->path("orvane.cfg")).size()))),
-                 QString("datfile=\"orvane.dat\"\r\npalanim=#0;\r\npalfile=\"nes.pal\"\r\nemufname=\"/opt/emu\"\r\n/\r\n"));
+        QCOMPARE(QString::fromLatin1(QByteArray(
+                     reinterpret_cast<const char*>(fileBytes(s->home->path("orvane.cfg")).data()),
+                     int(fileBytes(s->home->path("orvane.cfg")).size()))),
+                 QString("datfile=\"orvane.dat\"\r\npalanim=#0;\r\npalfile=\"nes.pal\"\r\nemufname="
+                         "\"/opt/emu\"\r\n/\r\n"));
         w.SetConfigText("nokey", "x");
         QCOMPARE(s->messages, QStringList{"Cant set config ID: nokey"});
         QCOMPARE(w.GetConfigText("nokey2"), QString());
@@ -357,8 +364,10 @@ private slots:
         std::string chars = "$0: ";
         for (int c = 0; c < 8; ++c) {
             const int32_t v = ed.Res->ResData[c];
-            if (v < 255) chars += std::string(1, char(v)) + " ";
-            else if (v == 255) chars += "[E] ";
+            if (v < 255)
+                chars += std::string(1, char(v)) + " ";
+            else if (v == 255)
+                chars += "[E] ";
         }
         QCOMPARE(dump->shownLines()[2], chars + "  /");
         dump->findChild<QPushButton*>("Hexdo")->click();
@@ -399,7 +408,8 @@ private slots:
                 input->setTextValue("MM5");
                 input->accept();
             } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-                seen << files->windowTitle() << files->nameFilters().join(';') << files->directory().absolutePath();
+                seen << files->windowTitle() << files->nameFilters().join(';')
+                     << files->directory().absolutePath();
                 files->reject();
             }
         });
@@ -441,7 +451,8 @@ private slots:
         }
         {
             DemoHome home("mm3");
-            home.writeConfig({{"datfile", "missing.dat"}, {"palfile", "nes.pal"}, {"emufname", ""}}, 0);
+            home.writeConfig({{"datfile", "missing.dat"}, {"palfile", "nes.pal"}, {"emufname", ""}},
+                             0);
             Orvane_Main w(home.options());
             QStringList messages;
             w.setMessageSink([&](const QString& t) { messages << t; });

@@ -23,8 +23,12 @@ public:
     void Update_BGPal(int upd) override { rec(QString("Update_BGPal(%1)").arg(upd)); }
     void Update_Scrn() override { rec("Update_Scrn"); }
     void Update_Block(int b) override { rec(QString("Update_Block(%1)").arg(b)); }
-    void Update_StrBlock(int s, int q) override { rec(QString("Update_StrBlock(%1,%2)").arg(s).arg(q)); }
-    void Update_ScrnStr(int y, int x) override { rec(QString("Update_ScrnStr(%1,%2)").arg(y).arg(x)); }
+    void Update_StrBlock(int s, int q) override {
+        rec(QString("Update_StrBlock(%1,%2)").arg(s).arg(q));
+    }
+    void Update_ScrnStr(int y, int x) override {
+        rec(QString("Update_ScrnStr(%1,%2)").arg(y).arg(x));
+    }
     void Update_Global_Pal() override { rec("Update_Global_Pal"); }
     void showPicture(int id) override { rec(QString("showPicture(%1)").arg(id)); }
 
@@ -59,7 +63,8 @@ struct Fixture {
 
 QStringList bgPalChain(const QStringList& shown) {
     QStringList out{"EnemEd.Update_Global_Pal"};
-    for (const QString& w : shown) out << w + ".Update_BGPal(1)";
+    for (const QString& w : shown)
+        out << w + ".Update_BGPal(1)";
     return out;
 }
 
@@ -74,11 +79,11 @@ private slots:
         HubUnderTest& hub = f.hub;
         // Opened in another order than the forwarding order; the Tile Table never opened;
         // the Structure Table opened and then hidden.
-        for (WindowId id : {WindowId::EnemEd, WindowId::ScreenEd, WindowId::StrTable, WindowId::TSATable,
-                            WindowId::PalEd})
+        for (WindowId id : {WindowId::EnemEd, WindowId::ScreenEd, WindowId::StrTable,
+                            WindowId::TSATable, WindowId::PalEd})
             hub.openWindow(id);
-        QCOMPARE(hub.log, QStringList({"EnemEd.Update", "ScreenEd.Update", "StrTable.Update", "TSATable.Update",
-                                       "PalEd.Update"}));
+        QCOMPARE(hub.log, QStringList({"EnemEd.Update", "ScreenEd.Update", "StrTable.Update",
+                                       "TSATable.Update", "PalEd.Update"}));
         hub.existingWindow(WindowId::StrTable)->hide();
         const QStringList shown{"PalEd", "TSATable", "ScreenEd", "EnemEd"};
 
@@ -88,7 +93,8 @@ private slots:
 
         hub.log.clear();
         hub.Update_StrBlock(0x21, 2);
-        QCOMPARE(hub.log, QStringList({"ScreenEd.Update_StrBlock(33,2)", "EnemEd.Update_StrBlock(33,2)"}));
+        QCOMPARE(hub.log,
+                 QStringList({"ScreenEd.Update_StrBlock(33,2)", "EnemEd.Update_StrBlock(33,2)"}));
 
         hub.log.clear();
         hub.Update_ScrnStr(1, 4);
@@ -102,15 +108,17 @@ private slots:
         // the section's palette.
         hub.log.clear();
         hub.Update_Scrn();
-        QCOMPARE(hub.log, QStringList({"EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn", "EnemEd.Update_Scrn"}) +
+        QCOMPARE(hub.log, QStringList({"EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
+                                       "EnemEd.Update_Scrn"}) +
                               bgPalChain(shown));
 
         // A level load: the level windows in their order, then the screen refresh, with
         // the forced palette load switched off again afterwards.
         hub.log.clear();
         hub.Update_Level();
-        QCOMPARE(hub.log, QStringList({"PalEd.Update_Level", "TSATable.Update_Level", "ScreenEd.Update_Level",
-                                       "EnemEd.Update_Level", "EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
+        QCOMPARE(hub.log, QStringList({"PalEd.Update_Level", "TSATable.Update_Level",
+                                       "ScreenEd.Update_Level", "EnemEd.Update_Level",
+                                       "EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
                                        "EnemEd.Update_Scrn"}) +
                               bgPalChain(shown));
         QVERIFY(!hub.editor().ForcePalLoad);
@@ -131,7 +139,8 @@ private slots:
         Fixture f;
         QVERIFY(f.ok);
         HubUnderTest& hub = f.hub;
-        for (WindowId id : {WindowId::StrTable, WindowId::ScreenEd, WindowId::TSATable, WindowId::PalEd})
+        for (WindowId id :
+             {WindowId::StrTable, WindowId::ScreenEd, WindowId::TSATable, WindowId::PalEd})
             hub.openWindow(id);
         hub.existingWindow(WindowId::ScreenEd)->hide();
         Editor& ed = hub.editor();
@@ -151,8 +160,9 @@ private slots:
         ed.PalAnimId[2] = 0x80;
         hub.log.clear();
         QVERIFY(hub.paletteAnimationTick());
-        QCOMPARE(hub.log, QStringList({"PalEd.showPicture(1)", "TSATable.showPicture(3)", "TSATable.showPicture(4)",
-                                       "StrTable.showPicture(5)", "ScreenEd.showPicture(6)"}));
+        QCOMPARE(hub.log, QStringList({"PalEd.showPicture(1)", "TSATable.showPicture(3)",
+                                       "TSATable.showPicture(4)", "StrTable.showPicture(5)",
+                                       "ScreenEd.showPicture(6)"}));
         // The frame's colour set 2 reached slots 9..11 and the bitmaps' colour tables.
         for (int j = 0; j < 3; ++j) {
             const uint32_t c = ed.NesPal[ed.byte(75167 + 6 + j)];

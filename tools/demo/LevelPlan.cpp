@@ -51,7 +51,8 @@ LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, int lay
     std::vector<uint8_t> runs = {layout::FlatA, layout::Pit,   layout::FlatB,  layout::Pool,
                                  layout::Tower, layout::Pipes, layout::Bridge, layout::Works};
     if (layoutCount > 16)
-        for (uint8_t extra : {layout::Ice, layout::Sand, layout::TowerB, layout::Lamps}) runs.push_back(extra);
+        for (uint8_t extra : {layout::Ice, layout::Sand, layout::TowerB, layout::Lamps})
+            runs.push_back(extra);
     int nextRun = 3 * level;
 
     int first = 0;

@@ -5,7 +5,8 @@
 
 namespace orvane {
 
-SaveResult saveRomWithBackup(const std::string& romPath, const Rom& image, const std::string& backupPath) {
+SaveResult saveRomWithBackup(const std::string& romPath, const Rom& image,
+                             const std::string& backupPath) {
     const auto onDisk = readWholeFile(romPath);
     if (!onDisk || !writeFileAtomically(backupPath, *onDisk)) return SaveResult::BackupFailed;
     if (!writeFileAtomically(romPath, image.bytes())) return SaveResult::RomWriteFailed;

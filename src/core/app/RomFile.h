@@ -12,7 +12,8 @@ enum class BackupResult { Loaded, Missing, Unreadable, TooShort };
 // Save: copy the ROM file as it is on disk to `backupPath`, then replace the ROM file
 // with the image. A failed backup leaves the ROM file untouched; a failed write leaves
 // it as it was.
-SaveResult saveRomWithBackup(const std::string& romPath, const Rom& image, const std::string& backupPath);
+SaveResult saveRomWithBackup(const std::string& romPath, const Rom& image,
+                             const std::string& backupPath);
 
 // Load Backup: the image takes the first image-size bytes of the backup file. A missing,
 // unreadable or shorter file leaves the image unchanged.

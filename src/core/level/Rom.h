@@ -21,7 +21,8 @@ public:
         return (pos >= 1 && pos <= size()) ? m_bytes[static_cast<size_t>(pos - 1)] : 0;
     }
     void setByte(int64_t pos, int value) {
-        if (pos >= 1 && pos <= size()) m_bytes[static_cast<size_t>(pos - 1)] = static_cast<uint8_t>(value);
+        if (pos >= 1 && pos <= size())
+            m_bytes[static_cast<size_t>(pos - 1)] = static_cast<uint8_t>(value);
     }
 
     // Byte at 0-based file offset `off`, the addressing of tile offsets.

@@ -12,7 +12,8 @@ void drawBlock(WinBitmap& bmp, const Editor& ed, int block, int x, int y, int sc
 
 // Draws quarter `quarter` (0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right) of
 // structure `str`: the block the structure table at P(5) holds there, at (x, y).
-void drawStructureQuarter(WinBitmap& bmp, const Editor& ed, int str, int quarter, int x, int y, int scale = 1);
+void drawStructureQuarter(WinBitmap& bmp, const Editor& ed, int str, int quarter, int x, int y,
+                          int scale = 1);
 
 // Draws structure `str` (2 x 2 blocks) with its top-left corner at (x, y).
 void drawStructure(WinBitmap& bmp, const Editor& ed, int str, int x, int y, int scale = 1);

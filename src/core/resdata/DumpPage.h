@@ -9,7 +9,7 @@ struct ResourceData;
 
 enum class DumpMode { Hex = 0, Chars = 1 };
 
-constexpr int kDumpPages = 512;        // 128 values a page cover all 65536
+constexpr int kDumpPages = 512; // 128 values a page cover all 65536
 constexpr int kDumpValuesPerPage = 128;
 
 // The text of one page of the resource data dump: "Page:" and the page number, an empty

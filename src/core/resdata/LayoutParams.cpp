@@ -15,7 +15,8 @@ int32_t LayoutParams::kind(const ResourceData& res, int k) {
 void LayoutParams::resolveAbsolute(const ResourceData& res) {
     for (int m = 0; m < kGames; ++m)
         for (int k = 0; k < kCount; ++k)
-            if (kind(res, k) == 0) m_values[static_cast<size_t>(m)][static_cast<size_t>(k)] = raw(res, m, k);
+            if (kind(res, k) == 0)
+                m_values[static_cast<size_t>(m)][static_cast<size_t>(k)] = raw(res, m, k);
 }
 
 void LayoutParams::resolveRelative(const ResourceData& res, int wantedKind, int64_t base) {

@@ -19,7 +19,9 @@ struct ResourceData {
     int ResDataCount = 0;    // final cursor: number of values written
 
     // ResData[i], 0 outside the array.
-    int32_t value(int64_t i) const { return (i >= 0 && i < kValues) ? ResData[static_cast<size_t>(i)] : 0; }
+    int32_t value(int64_t i) const {
+        return (i >= 0 && i < kValues) ? ResData[static_cast<size_t>(i)] : 0;
+    }
     // Rn(k): element k of slot n.
     int32_t slotValue(int n, int64_t k) const {
         if (n < 0 || n >= kSlots) return 0;

@@ -8,7 +8,18 @@ struct Editor;
 class ToolWindow;
 
 // The tool windows of the editor, one instance each.
-enum class WindowId { PalEd, TileTable, TSATable, StrTable, ScreenEd, EnemEd, MiscEd, Config, DumpRes, PalChart };
+enum class WindowId {
+    PalEd,
+    TileTable,
+    TSATable,
+    StrTable,
+    ScreenEd,
+    EnemEd,
+    MiscEd,
+    Config,
+    DumpRes,
+    PalChart
+};
 
 // What the tool windows may ask of the main window: the shared editor state, the
 // refresh chain, the shared keys, configuration access and user messages. The main

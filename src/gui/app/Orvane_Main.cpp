@@ -70,7 +70,9 @@ Orvane_Main::Orvane_Main(StartupOptions options, QWidget* parent)
     buildMenus();
 }
 
-Orvane_Main::~Orvane_Main() { closeToolWindows(); }
+Orvane_Main::~Orvane_Main() {
+    closeToolWindows();
+}
 
 void Orvane_Main::buildMenus() {
     // Function keys are listed in the captions but handled by Global_KeyDown, so that
@@ -94,9 +96,12 @@ void Orvane_Main::buildMenus() {
         const char* caption;
         WindowId id;
     } views[] = {
-        {"View_PalEd", "Palette Editor", WindowId::PalEd},  {"View_TT", "Tile Table", WindowId::TileTable},
-        {"View_TSAT", "TSA Table", WindowId::TSATable},     {"View_StrT", "Structure Table", WindowId::StrTable},
-        {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd}, {"View_EnemEd", "Enemy Editor", WindowId::EnemEd},
+        {"View_PalEd", "Palette Editor", WindowId::PalEd},
+        {"View_TT", "Tile Table", WindowId::TileTable},
+        {"View_TSAT", "TSA Table", WindowId::TSATable},
+        {"View_StrT", "Structure Table", WindowId::StrTable},
+        {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd},
+        {"View_EnemEd", "Enemy Editor", WindowId::EnemEd},
         {"Level_Misc", "Miscanneleous", WindowId::MiscEd},
     };
     for (const auto& v : views) {
@@ -146,13 +151,26 @@ void Orvane_Main::Global_KeyDown(int keyCode, int shift) {
     if (keyCode == kKeyF9) Tools_Test();
     if (shift != kShift) return; // Shift alone: not with Ctrl or Alt
     switch (keyCode) {
-    case 'P': openWindow(WindowId::PalEd); break;
-    case 'T': openWindow(WindowId::TileTable); break;
-    case 'B': openWindow(WindowId::TSATable); break;
-    case 'R': openWindow(WindowId::StrTable); break;
-    case 'S': openWindow(WindowId::ScreenEd); break;
-    case 'E': openWindow(WindowId::EnemEd); break;
-    default: break;
+    case 'P':
+        openWindow(WindowId::PalEd);
+        break;
+    case 'T':
+        openWindow(WindowId::TileTable);
+        break;
+    case 'B':
+        openWindow(WindowId::TSATable);
+        break;
+    case 'R':
+        openWindow(WindowId::StrTable);
+        break;
+    case 'S':
+        openWindow(WindowId::ScreenEd);
+        break;
+    case 'E':
+        openWindow(WindowId::EnemEd);
+        break;
+    default:
+        break;
     }
 }
 
@@ -209,9 +227,10 @@ void Orvane_Main::openWindow(WindowId id) {
 
 void Orvane_Main::closeToolWindows() {
     // The order in which the tool windows are closed on exit.
-    const WindowId order[] = {WindowId::Config,   WindowId::DumpRes,  WindowId::PalEd,     WindowId::EnemEd,
-                              WindowId::PalChart, WindowId::StrTable, WindowId::ScreenEd,  WindowId::TileTable,
-                              WindowId::TSATable, WindowId::MiscEd};
+    const WindowId order[] = {WindowId::Config,   WindowId::DumpRes,   WindowId::PalEd,
+                              WindowId::EnemEd,   WindowId::PalChart,  WindowId::StrTable,
+                              WindowId::ScreenEd, WindowId::TileTable, WindowId::TSATable,
+                              WindowId::MiscEd};
     for (WindowId id : order) {
         if (ToolWindow* w = existingWindow(id)) {
             m_windows[static_cast<size_t>(id)] = nullptr;

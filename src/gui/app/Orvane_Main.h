@@ -32,7 +32,9 @@ public:
     int exitCode() const { return m_exitCode; }
 
     // Messages go to a box with an OK button; tests replace the sink to record them.
-    void setMessageSink(std::function<void(const QString&)> sink) { m_messageSink = std::move(sink); }
+    void setMessageSink(std::function<void(const QString&)> sink) {
+        m_messageSink = std::move(sink);
+    }
 
     // The log's text, one line per entry.
     QStringList logLines() const;

@@ -15,23 +15,33 @@ void Orvane_Main::File_Save() {
     const QString rom = QString::fromStdString(m_ed.RomPath);
     const QString backup = homePath(kBackupFile);
     switch (saveRomWithBackup(m_ed.RomPath, m_ed.RomImage, backup.toLocal8Bit().toStdString())) {
-    case SaveResult::Saved: break; // no message on success
+    case SaveResult::Saved:
+        break; // no message on success
     case SaveResult::BackupFailed:
         message("Cannot write the backup file \"" + backup + "\"; the ROM file was not saved.");
         break;
-    case SaveResult::RomWriteFailed: message("Cannot write the ROM file \"" + rom + "\"; it was left as it was."); break;
+    case SaveResult::RomWriteFailed:
+        message("Cannot write the ROM file \"" + rom + "\"; it was left as it was.");
+        break;
     }
 }
 
 void Orvane_Main::File_Back() {
     const QString backup = homePath(kBackupFile);
     switch (loadBackupInto(backup.toLocal8Bit().toStdString(), m_ed.RomImage)) {
-    case BackupResult::Missing: message("No backup!"); return;
-    case BackupResult::Unreadable: message("Cannot read the backup file \"" + backup + "\"."); return;
-    case BackupResult::TooShort:
-        message("The backup file \"" + backup + "\" is shorter than the ROM image; nothing was loaded.");
+    case BackupResult::Missing:
+        message("No backup!");
         return;
-    case BackupResult::Loaded: Update_Level(); return;
+    case BackupResult::Unreadable:
+        message("Cannot read the backup file \"" + backup + "\".");
+        return;
+    case BackupResult::TooShort:
+        message("The backup file \"" + backup +
+                "\" is shorter than the ROM image; nothing was loaded.");
+        return;
+    case BackupResult::Loaded:
+        Update_Level();
+        return;
     }
 }
 

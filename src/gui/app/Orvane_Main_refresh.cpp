@@ -93,7 +93,9 @@ void Orvane_Main::ReloadNESPAL() {
     const QString palfile = GetConfigText("palfile");
     m_ed.PalFile = palfile.toLocal8Bit().toStdString();
     // A missing or short file leaves the colours it lacks black; nothing is reported.
-    const auto bytes = palfile.isEmpty() ? std::nullopt : readWholeFile(homePath(palfile).toLocal8Bit().toStdString());
+    const auto bytes = palfile.isEmpty()
+                           ? std::nullopt
+                           : readWholeFile(homePath(palfile).toLocal8Bit().toStdString());
     orvane::ReloadNESPAL(m_ed, bytes.value_or(std::vector<uint8_t>{}));
 }
 
@@ -117,8 +119,9 @@ bool Orvane_Main::paletteAnimationTick() {
         WindowId window;
         BitmapId bitmap;
     } pictures[] = {
-        {WindowId::PalEd, kBmpPalEdPal2},    {WindowId::TSATable, kBmpTsa},       {WindowId::TSATable, kBmpTsaPal},
-        {WindowId::TileTable, kBmpTileTable}, {WindowId::StrTable, kBmpStrTable}, {WindowId::ScreenEd, kBmpScreenEd},
+        {WindowId::PalEd, kBmpPalEdPal2},   {WindowId::TSATable, kBmpTsa},
+        {WindowId::TSATable, kBmpTsaPal},   {WindowId::TileTable, kBmpTileTable},
+        {WindowId::StrTable, kBmpStrTable}, {WindowId::ScreenEd, kBmpScreenEd},
         {WindowId::EnemEd, kBmpEnemEd},
     };
     for (const auto& p : pictures)

@@ -19,7 +19,9 @@ namespace {
 
 constexpr const char* kConfigFile = "orvane.cfg";
 
-std::string local(const QString& s) { return s.toLocal8Bit().toStdString(); }
+std::string local(const QString& s) {
+    return s.toLocal8Bit().toStdString();
+}
 
 } // namespace
 
@@ -37,7 +39,8 @@ bool Orvane_Main::startUp() {
     m_palAnimT->stop();
 
     // Everything named relative to the program lives in its folder (or --home).
-    m_home = m_options.home ? QDir(*m_options.home).absolutePath() : QCoreApplication::applicationDirPath();
+    m_home = m_options.home ? QDir(*m_options.home).absolutePath()
+                            : QCoreApplication::applicationDirPath();
     m_ed.HomeDir = local(m_home);
     QDir::setCurrent(m_home);
 
@@ -78,8 +81,9 @@ bool Orvane_Main::askEditMode() {
         answer = *m_options.mode;
     } else {
         bool ok = false;
-        answer = QInputDialog::getText(this, "Orvane", "Input Editing Mode ('mm3', 'mm4' or 'mm5').",
-                                       QLineEdit::Normal, QString(), &ok);
+        answer =
+            QInputDialog::getText(this, "Orvane", "Input Editing Mode ('mm3', 'mm4' or 'mm5').",
+                                  QLineEdit::Normal, QString(), &ok);
         if (!ok) answer.clear();
     }
     m_ed.EditMode = editModeFromAnswer(local(answer));
@@ -92,8 +96,8 @@ bool Orvane_Main::pickRom() {
         path = QFileInfo(*m_options.rom).absoluteFilePath();
     } else {
         clsDialog dialog;
-        path = dialog.ShowOpen(this, QString("Select Megaman %1 ROM").arg(m_ed.EditMode + 3), QString(),
-                               "nes roms (*.nes)|*.nes|all files (*.*)|*.*",
+        path = dialog.ShowOpen(this, QString("Select Megaman %1 ROM").arg(m_ed.EditMode + 3),
+                               QString(), "nes roms (*.nes)|*.nes|all files (*.*)|*.*",
                                kOfnHideReadOnly | kOfnFileMustExist | kOfnLongNames);
     }
     if (path.isEmpty()) {
@@ -107,13 +111,13 @@ bool Orvane_Main::pickRom() {
 bool Orvane_Main::assembleResources() {
     const QString datfile = GetConfigText("datfile");
     if (datfile.isEmpty())
-        return fail("No resource data file is configured: \"datfile\" is missing from \"" + homePath(kConfigFile) +
-                    "\".");
+        return fail("No resource data file is configured: \"datfile\" is missing from \"" +
+                    homePath(kConfigFile) + "\".");
     const QString path = homePath(datfile);
     const auto source = readWholeFile(local(path));
     if (!source) return fail("Cannot read the resource data file \"" + path + "\".");
-    const AssemblyResult result =
-        assembleSource(*source, *m_ed.Res, [this](const std::string& line) { log(QString::fromStdString(line)); });
+    const AssemblyResult result = assembleSource(
+        *source, *m_ed.Res, [this](const std::string& line) { log(QString::fromStdString(line)); });
     if (!result.ok)
         return fail(QString("Resource data file \"%1\", line %2: %3.")
                         .arg(path)
@@ -124,7 +128,8 @@ bool Orvane_Main::assembleResources() {
 
 bool Orvane_Main::readRom() {
     const auto bytes = readWholeFile(m_ed.RomPath);
-    if (!bytes) return fail("Cannot read the ROM file \"" + QString::fromStdString(m_ed.RomPath) + "\".");
+    if (!bytes)
+        return fail("Cannot read the ROM file \"" + QString::fromStdString(m_ed.RomPath) + "\".");
     m_ed.RomImage.assign(*bytes);
     return true;
 }

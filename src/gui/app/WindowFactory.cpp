@@ -12,14 +12,22 @@ namespace orvane {
 
 ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
     switch (id) {
-    case WindowId::Config: return new Config(hub, parent);
-    case WindowId::DumpRes: return new DumpRes(hub, parent);
-    case WindowId::MiscEd: return new MiscEd(hub, parent);
-    case WindowId::TileTable: return new TileTable(hub, parent);
-    case WindowId::TSATable: return new TSATable(hub, parent);
-    case WindowId::StrTable: return new StrTable(hub, parent);
-    case WindowId::ScreenEd: return new ScreenEd(hub, parent);
-    default: return nullptr;
+    case WindowId::Config:
+        return new Config(hub, parent);
+    case WindowId::DumpRes:
+        return new DumpRes(hub, parent);
+    case WindowId::MiscEd:
+        return new MiscEd(hub, parent);
+    case WindowId::TileTable:
+        return new TileTable(hub, parent);
+    case WindowId::TSATable:
+        return new TSATable(hub, parent);
+    case WindowId::StrTable:
+        return new StrTable(hub, parent);
+    case WindowId::ScreenEd:
+        return new ScreenEd(hub, parent);
+    default:
+        return nullptr;
     }
 }
 
@@ -31,8 +39,10 @@ bool toolWindowIsBuilt(WindowId id) {
     case WindowId::TSATable:
     case WindowId::StrTable:
     case WindowId::ScreenEd:
-    case WindowId::MiscEd: return true;
-    default: return false;
+    case WindowId::MiscEd:
+        return true;
+    default:
+        return false;
     }
 }
 

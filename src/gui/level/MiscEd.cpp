@@ -14,7 +14,7 @@ namespace orvane {
 namespace {
 // More tracks than this would be a damaged resource file, not a game.
 constexpr int64_t kMaxTracks = 4096;
-}
+} // namespace
 
 MiscEd::MiscEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     setObjectName("MiscEd");
@@ -36,8 +36,7 @@ MiscEd::MiscEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     // The track list depends on the game only, so it is filled once, when created.
     const Editor& ed = hub.editor();
     const int64_t tracks = std::min(ed.P(57), kMaxTracks);
-    for (int64_t i = 0; i < tracks; ++i)
-        {
+    for (int64_t i = 0; i < tracks; ++i) {
         const std::string name = ResString(*ed.Res, ed.R(26 + ed.EditMode, i));
         m_musicCombo->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
     }

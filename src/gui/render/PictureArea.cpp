@@ -118,11 +118,13 @@ void PictureArea::paintEvent(QPaintEvent* event) {
 void PictureArea::convert(uint64_t pixelVersion) {
     const int W = m_image.width(), H = m_image.height();
     const QRgb* table = m_colourTable.constData();
-    const bool sameLayout = m_rgbValid && m_rgb.size() == m_image.size() && m_rgbPixelVersion == pixelVersion;
+    const bool sameLayout =
+        m_rgbValid && m_rgb.size() == m_image.size() && m_rgbPixelVersion == pixelVersion;
     if (sameLayout) {
         bool changed[256];
         bool any = false;
-        for (int i = 0; i < 256; ++i) any |= (changed[i] = m_rgbTable[i] != table[i]);
+        for (int i = 0; i < 256; ++i)
+            any |= (changed[i] = m_rgbTable[i] != table[i]);
         if (!any) return;
         for (int y = 0; y < H; ++y) {
             const uchar* from = m_image.constScanLine(y);
@@ -135,7 +137,8 @@ void PictureArea::convert(uint64_t pixelVersion) {
         for (int y = 0; y < H; ++y) {
             const uchar* from = m_image.constScanLine(y);
             auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
-            for (int x = 0; x < W; ++x) to[x] = table[from[x]];
+            for (int x = 0; x < W; ++x)
+                to[x] = table[from[x]];
         }
     }
     m_rgbTable = m_colourTable;

@@ -37,10 +37,13 @@ DumpRes::DumpRes(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
         row->addWidget(b);
         return b;
     };
-    connect(button("Hexdo", "Hex"), &QPushButton::clicked, this, [this] { setMode(DumpMode::Hex); });
-    connect(button("Ascdo", "String"), &QPushButton::clicked, this, [this] { setMode(DumpMode::Chars); });
+    connect(button("Hexdo", "Hex"), &QPushButton::clicked, this,
+            [this] { setMode(DumpMode::Hex); });
+    connect(button("Ascdo", "String"), &QPushButton::clicked, this,
+            [this] { setMode(DumpMode::Chars); });
     row->addWidget(new QLabel("[E] = String-End Flag", frame));
-    connect(button("Dumpdo", "Dump to orvane.pad"), &QPushButton::clicked, this, [this] { dumpToPad(); });
+    connect(button("Dumpdo", "Dump to orvane.pad"), &QPushButton::clicked, this,
+            [this] { dumpToPad(); });
     row->addStretch(1);
     layout->addWidget(frame);
 
@@ -65,9 +68,15 @@ void DumpRes::keyPressEvent(QKeyEvent* event) {
     case kKeyPageDown:
         if (m_page < kDumpPages - 1) ++m_page, redraw();
         break;
-    case kKeyHome: m_page = 0, redraw(); break;
-    case kKeyEnd: m_page = kDumpPages - 1, redraw(); break;
-    default: ToolWindow::keyPressEvent(event); return;
+    case kKeyHome:
+        m_page = 0, redraw();
+        break;
+    case kKeyEnd:
+        m_page = kDumpPages - 1, redraw();
+        break;
+    default:
+        ToolWindow::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

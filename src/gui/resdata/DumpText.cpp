@@ -11,7 +11,8 @@ DumpText::DumpText(QWidget* parent) : QWidget(parent) {
 
 void DumpText::setLines(const std::vector<std::string>& lines) {
     m_lines.clear();
-    for (const std::string& line : lines) m_lines.push_back(QString::fromLatin1(line.data(), qsizetype(line.size())));
+    for (const std::string& line : lines)
+        m_lines.push_back(QString::fromLatin1(line.data(), qsizetype(line.size())));
     update();
 }
 
@@ -27,7 +28,8 @@ void DumpText::paintEvent(QPaintEvent*) {
     for (const QString& line : m_lines) {
         QString shown = line;
         for (QChar& ch : shown)
-            if (ch.unicode() < 32 || ch.unicode() == 127) ch = QChar(0x00B7); // a visible stand-in for control codes
+            if (ch.unicode() < 32 || ch.unicode() == 127)
+                ch = QChar(0x00B7); // a visible stand-in for control codes
         painter.drawText(4, y, shown);
         y += fm.lineSpacing();
     }

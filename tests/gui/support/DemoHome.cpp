@@ -8,7 +8,8 @@ namespace orvane {
 DemoHome::DemoHome(const QString& mode) : m_mode(mode) {
     const QString bundle = ORVANE_DEMO_DIR;
     m_valid = m_dir.isValid();
-    for (const QString& name : {QString("orvane.cfg"), QString("orvane.dat"), QString("nes.pal"), mode + "-demo.nes"})
+    for (const QString& name :
+         {QString("orvane.cfg"), QString("orvane.dat"), QString("nes.pal"), mode + "-demo.nes"})
         m_valid = m_valid && QFile::copy(bundle + "/" + name, m_dir.filePath(name));
     // Copies of read-only files stay read-only; the tests write some of them.
     for (const QString& name : QDir(m_dir.path()).entryList(QDir::Files))
@@ -25,7 +26,8 @@ StartupOptions DemoHome::options() const {
 
 void DemoHome::writeConfig(const QList<QPair<QString, QString>>& quoted, double palanim) {
     QByteArray bytes;
-    for (const auto& [key, value] : quoted) bytes += (key + "=\"" + value + "\"\r\n").toLocal8Bit();
+    for (const auto& [key, value] : quoted)
+        bytes += (key + "=\"" + value + "\"\r\n").toLocal8Bit();
     bytes += "palanim=#" + QByteArray::number(palanim) + ";\r\n/\r\n";
     QFile f(path("orvane.cfg"));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
