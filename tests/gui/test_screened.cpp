@@ -15,6 +15,7 @@
 #include <set>
 
 #include "core/mapedit/ScreenDrawing.h"
+#include "core/render/Colours.h"
 #include "core/render/SectionWalk.h"
 #include "core/render/TileDrawing.h"
 #include "core/support/MiniEditor.h"
@@ -348,8 +349,8 @@ void TestScreenEd::updateShowsTheCurrentScreen() {
         for (int col = 0; col < 8; ++col)
             for (int q = 0; q < 4; ++q)
                 QCOMPARE(o->cellPixel(row, col, q), quarterPixel(presetCell(1, 8 * row + col), q));
-    QCOMPARE(int(o->bmp().pixel(64, 100)), kGridColour);
-    QCOMPARE(int(o->bmp().pixel(100, 96)), kGridColour);
+    QCOMPARE(int(o->bmp().pixel(64, 100)), kSlotGrid);
+    QCOMPARE(int(o->bmp().pixel(100, 96)), kSlotGrid);
     // The picture shows the bitmap through its colour table.
     QCOMPARE(o->pic()->shownImage().size(), QSize(256, 256));
     QCOMPARE(o->pic()->shownImage().pixelIndex(70, 70), int(o->bmp().pixel(70, 70)));
@@ -368,7 +369,7 @@ void TestScreenEd::leftPaintsAndDragsPaintEveryCell() {
     QCOMPARE(o->cellByte(1, 2, 1), 0x2D);
     for (int q = 0; q < 4; ++q)
         QCOMPARE(o->cellPixel(2, 1, q), quarterPixel(0x2D, q));
-    QCOMPARE(int(o->bmp().pixel(32, 70)), kGridColour); // the grid is drawn again
+    QCOMPARE(int(o->bmp().pixel(32, 70)), kSlotGrid); // the grid is drawn again
     QCOMPARE(o->hub.calls, QStringList{"Update_ScrnStr(2,1)"});
     QCOMPARE(o->pic()->shownImage().pixelIndex(45, 75), quarterPixel(0x2D, 0));
 
@@ -742,7 +743,7 @@ void TestScreenEd::refreshesRedrawWhatChanged() {
     for (int c = 0; c < 64; ++c)
         for (int q = 0; q < 4; ++q)
             QCOMPARE(o->cellPixel(c / 8, c % 8, q), (c == 9 && q == 1) ? 15 : quarterPixel(c, q));
-    QCOMPARE(int(o->bmp().pixel(32, 40)), kGridColour);
+    QCOMPARE(int(o->bmp().pixel(32, 40)), kSlotGrid);
     QCOMPARE(o->pic()->shownImage().pixelIndex(32 + 16 + 6, 32 + 9), 15);
 
     // Blocks 0x0B (quarter 3 of structure 2) and 0x0C change palette; only 0x0B is

@@ -4,6 +4,7 @@
 
 #include "core/app/Editor.h"
 #include "core/mapedit/BlockDrawing.h"
+#include "core/render/Colours.h"
 #include "core/render/TileDrawing.h"
 
 namespace orvane {
@@ -49,8 +50,8 @@ void DrawGrid(WinBitmap& bmp) {
     for (int i = 0; i < kScreenCells; ++i)
         for (int j = 0; j < kScreenCells; ++j) {
             const int x = kCellPixels * j, y = kCellPixels * i;
-            DrawHLine(bmp, x, x + kCellPixels - 1, y, kGridColour);
-            DrawVLine(bmp, x, y, y + kCellPixels - 1, kGridColour);
+            DrawHLine(bmp, x, x + kCellPixels - 1, y, kSlotGrid);
+            DrawVLine(bmp, x, y, y + kCellPixels - 1, kSlotGrid);
         }
 }
 

@@ -13,7 +13,6 @@ class WinBitmap;
 
 constexpr int kScreenCells = 8;
 constexpr int kCellPixels = 32;
-constexpr int kGridColour = 32; // black
 
 // The row or column of the cell under pixel coordinate v, clamped to 0..7, so a drag
 // beyond the picture acts on the nearest edge cell.

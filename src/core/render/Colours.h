@@ -30,4 +30,9 @@ uint32_t SwapRB(uint32_t colour);
 
 constexpr uint32_t kTransparentMarker = 0x800080;
 
+// Fixed colour slots the windows draw their grids and selection frames with.
+constexpr int kSlotGrid = 32;       // black: grid lines, erasing an old frame
+constexpr int kSlotFrameGrey = 33;  // current selection in the Tile and TSA Tables
+constexpr int kSlotFrameWhite = 34; // current selection in the Structure Table
+
 } // namespace orvane

@@ -15,8 +15,6 @@ namespace orvane {
 namespace {
 
 constexpr int kCell = 32;
-constexpr int kGridColour = 32;
-constexpr int kFrameColour = 34;
 
 } // namespace
 
@@ -69,8 +67,8 @@ void StrTable::showPicture(int bitmapId) {
 void StrTable::drawGrid() {
     for (int i = 0; i < 16; ++i)
         for (int j = 0; j < 16; ++j) {
-            DrawHLine(m_bmp, kCell * j, kCell * j + 31, kCell * i, kGridColour);
-            DrawVLine(m_bmp, kCell * j, kCell * i, kCell * i + 31, kGridColour);
+            DrawHLine(m_bmp, kCell * j, kCell * j + 31, kCell * i, kSlotGrid);
+            DrawVLine(m_bmp, kCell * j, kCell * i, kCell * i + 31, kSlotGrid);
         }
     CurStrSet(0);
 }
@@ -84,8 +82,8 @@ void StrTable::drawFrame(int row, int col, int colour) {
 }
 
 void StrTable::CurStrSet(int upd) {
-    drawFrame(m_ed.PrevStrRow, m_ed.PrevStrCol, kGridColour);
-    drawFrame(m_ed.CurStrRow, m_ed.CurStrCol, kFrameColour);
+    drawFrame(m_ed.PrevStrRow, m_ed.PrevStrCol, kSlotGrid);
+    drawFrame(m_ed.CurStrRow, m_ed.CurStrCol, kSlotFrameWhite);
     if (upd) m_strPic->ShowBitmap(m_bmp);
 }
 

@@ -20,8 +20,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kGridColour = 32;
-constexpr int kMarkColour = 33;
 constexpr int kBlockTypes = 16;
 
 } // namespace
@@ -92,8 +90,8 @@ int TSATable::currentBlock() const {
 void TSATable::drawGrid() {
     for (int i = 0; i < 16; ++i)
         for (int j = 0; j < 16; ++j) {
-            DrawHLine(m_tsaBmp, 16 * j, 16 * j + 15, 16 * i, kGridColour);
-            DrawVLine(m_tsaBmp, 16 * j, 16 * i, 16 * i + 15, kGridColour);
+            DrawHLine(m_tsaBmp, 16 * j, 16 * j + 15, 16 * i, kSlotGrid);
+            DrawVLine(m_tsaBmp, 16 * j, 16 * i, 16 * i + 15, kSlotGrid);
         }
 }
 
@@ -116,8 +114,8 @@ void TSATable::drawPaletteFrame(int palette, int colour) {
 }
 
 void TSATable::drawSelectionMarks() {
-    drawBlockFrame(m_prevRow, m_prevCol, kGridColour);
-    drawBlockFrame(m_ed.CurBlockRow, m_ed.CurBlockCol, kMarkColour);
+    drawBlockFrame(m_prevRow, m_prevCol, kSlotGrid);
+    drawBlockFrame(m_ed.CurBlockRow, m_ed.CurBlockCol, kSlotFrameGrey);
 
     const uint8_t attr = m_ed.byte(m_ed.P(4) + currentBlock());
     {
@@ -127,11 +125,11 @@ void TSATable::drawSelectionMarks() {
     }
 
     for (int i = 0; i < 4; ++i)
-        drawPaletteFrame(i, kGridColour);
+        drawPaletteFrame(i, kSlotGrid);
     // A palette number above 3 (possible in a ROM, never set here) has no row to frame;
     // drawing it anyway would put grey lines under row 3.
     const int palette = attr & 0x0F;
-    if (palette <= 3) drawPaletteFrame(palette, kMarkColour);
+    if (palette <= 3) drawPaletteFrame(palette, kSlotFrameGrey);
 }
 
 // ---- mouse -----------------------------------------------------------------------------

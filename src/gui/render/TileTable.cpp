@@ -13,8 +13,6 @@ namespace orvane {
 namespace {
 
 constexpr int kCell = 16; // a tile drawn at twice its size
-constexpr int kGridColour = 32;
-constexpr int kFrameColour = 33;
 
 // Rounds down, so a pointer left of or above the picture lies in cell -1, not 0.
 int cellOf(int pixel) {
@@ -51,8 +49,8 @@ void TileTable::Update_Level() {
         }
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
-            DrawHLine(m_bmp, kCell * x, kCell * x + 15, kCell * y, kGridColour);
-            DrawVLine(m_bmp, kCell * x, kCell * y, kCell * y + 15, kGridColour);
+            DrawHLine(m_bmp, kCell * x, kCell * x + 15, kCell * y, kSlotGrid);
+            DrawVLine(m_bmp, kCell * x, kCell * y, kCell * y + 15, kSlotGrid);
         }
     drawSelectionFrames();
     m_pic1->ShowBitmap(m_bmp);
@@ -75,8 +73,8 @@ void TileTable::drawFrame(int row, int col, int colour) {
 }
 
 void TileTable::drawSelectionFrames() {
-    drawFrame(m_prevRow, m_prevCol, kGridColour);
-    drawFrame(m_ed.TileSelA, m_ed.TileSelB, kFrameColour);
+    drawFrame(m_prevRow, m_prevCol, kSlotGrid);
+    drawFrame(m_ed.TileSelA, m_ed.TileSelB, kSlotFrameGrey);
 }
 
 void TileTable::pic1_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
