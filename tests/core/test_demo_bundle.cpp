@@ -11,7 +11,6 @@
 #include <QtTest>
 
 #include <array>
-#include <iterator>
 #include <memory>
 #include <set>
 #include <vector>
@@ -36,26 +35,9 @@ std::vector<uint8_t> readAll(const QString& path) {
 
 const char* const kRomNames[3] = {"mm3-demo.nes", "mm4-demo.nes", "mm5-demo.nes"};
 
-// Section starts in orvane.dat, worked out from the file: each section holds its
-// numbers, one value per string character plus the end mark, and its "&index" section
-// (one value per label) follows it at once.
-//   mm3, mm4, mm5, kinds: 59 values each          -> 0, 3B, 76, B1
-//   further: 14                                  -> EC
-//   mm3blocktypes: 16 names, 104 chars (78)      -> FA, index 172 (16 labels)
-//   mm4blocktypes: 16 names, 110 chars (7E)      -> 182, index 200
-//   mm5blocktypes: 16 names, 110 chars (7E)      -> 210, index 28E
-//   mm3sprites, mm3bank0, mm3bank1, mm3altbank1: 144 (90) each -> 29E, 32E, 3BE, 44E
-//   mm3enemies: 31 names, 332 chars (16B)        -> 4DE, index 649 (144 labels)
-//   mm4enemies: 35 names, 329 chars (16C)        -> 6D9, index 845 (144 labels)
-//   mm5enemies: 33 names, 309 chars (156)        -> 8D5, index A2B (96 labels)
-//   scrolltypes: 16 names, 111 chars (7F)        -> A8B, index B0A
-//   mm5scrolltypes: 8 names, 63 chars (47)       -> B1A, index B61
-//   mm3music: 12 names, 130 chars (8E)           -> B69, index BF7
-//   mm4music: 14 names, 141 chars (9B)           -> C03, index C9E
-//   mm5music: 10 names, 87 chars (61)            -> CAC, index D0D
-//   marker: 50 (32), digits: 240 (F0)            -> D17, D49
-//   mm4effectenemies: 8 lists, 72 values (48)    -> E39, index E81 (8 labels)
-// The end: E81 + 8 = E89 (3721) values; 23 sections plus 12 index sections = 35.
+// Section starts in orvane.dat, counted from the file: each section holds its numbers,
+// one value per string character plus the end mark, and its "&index" section (one value
+// per label) follows it at once.
 constexpr int kDataCount = 0xE89;
 constexpr int kSectionCount = 35;
 
@@ -196,6 +178,11 @@ private slots:
         // The copy beside the program is the source itself.
         QCOMPARE(readAll(QStringLiteral(ORVANE_DEMO_DIR "/orvane.dat")),
                  readAll(QStringLiteral(ORVANE_SOURCE_DIR "/data/demo/orvane.dat")));
+        QCOMPARE(R(0, 0), 4);    // mm3: last level
+        QCOMPARE(R(0, 1), 0x11); // mm3: level 0's bank
+        // Slots nobody reads stay unbound (those the editor reads are pinned below).
+        for (int n : {4, 5, 6, 15, 16, 17, 23, 24, 25, 29, 30, 31, 35, 255})
+            QCOMPARE(static_cast<int>(m_res->ResIndex[static_cast<size_t>(n)]), 0);
     }
 
     void slotStarts_data() {
@@ -208,24 +195,6 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, start);
         QCOMPARE(static_cast<int>(m_res->ResIndex[static_cast<size_t>(slot)]), start);
-    }
-
-    // Every slot the editor reads is bound: all have a non-zero start except slot 0,
-    // which begins the file; it is told apart by its first values.
-    void everySlotBound() {
-        std::set<int> starts;
-        for (const SlotStart& s : kSlotStarts) {
-            if (s.slot != 0)
-                QVERIFY2(m_res->ResIndex[static_cast<size_t>(s.slot)] != 0,
-                         qPrintable(QString::number(s.slot)));
-            starts.insert(m_res->ResIndex[static_cast<size_t>(s.slot)]);
-        }
-        QCOMPARE(starts.size(), std::size(kSlotStarts)); // no two slots share a table
-        QCOMPARE(R(0, 0), 4);                            // mm3: last level
-        QCOMPARE(R(0, 1), 0x11);                         // mm3: level 0's bank
-        // Slots nobody reads stay unbound.
-        for (int n : {4, 5, 6, 15, 16, 17, 23, 24, 25, 29, 30, 31, 35, 255})
-            QCOMPARE(static_cast<int>(m_res->ResIndex[static_cast<size_t>(n)]), 0);
     }
 
     // The number forms of the language: "-" negates, "#" and "." are the digits 1 and 0.
@@ -272,28 +241,23 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
-        QTest::newRow("mm3 block types") << 7 << 16 << "Air"
-                                         << "Unused F";
-        QTest::newRow("mm4 block types") << 8 << 16 << "Empty"
-                                         << "Unused F";
-        QTest::newRow("mm5 block types") << 9 << 16 << "Open"
-                                         << "Unused F";
-        QTest::newRow("mm3 enemies") << 18 << R(0, 58) + 1 << "Pogo Hopper"
-                                     << "(unused)";
-        QTest::newRow("mm4 enemies") << 19 << R(1, 58) + 1 << "Spring Frog"
-                                     << "(unused)";
-        QTest::newRow("mm5 enemies") << 20 << R(2, 58) + 1 << "Bounce Bug"
-                                     << "(unused)";
-        QTest::newRow("scroll types") << 21 << 16 << "End of Map"
-                                      << "Type F";
-        QTest::newRow("mm5 scroll types") << 22 << 8 << "End of Map"
-                                          << "Type 7";
-        QTest::newRow("mm3 music") << 26 << R(0, 57) << "Title Theme"
-                                   << "Ending";
-        QTest::newRow("mm4 music") << 27 << R(1, 57) << "Opening"
-                                   << "Staff Roll";
-        QTest::newRow("mm5 music") << 28 << R(2, 57) << "Intro"
-                                   << "Farewell";
+        const struct {
+            const char* row;
+            int slot, count;
+            const char *first, *last;
+        } rows[] = {{"mm3 block types", 7, 16, "Air", "Unused F"},
+                    {"mm4 block types", 8, 16, "Empty", "Unused F"},
+                    {"mm5 block types", 9, 16, "Open", "Unused F"},
+                    {"mm3 enemies", 18, R(0, 58) + 1, "Pogo Hopper", "(unused)"},
+                    {"mm4 enemies", 19, R(1, 58) + 1, "Spring Frog", "(unused)"},
+                    {"mm5 enemies", 20, R(2, 58) + 1, "Bounce Bug", "(unused)"},
+                    {"scroll types", 21, 16, "End of Map", "Type F"},
+                    {"mm5 scroll types", 22, 8, "End of Map", "Type 7"},
+                    {"mm3 music", 26, R(0, 57), "Title Theme", "Ending"},
+                    {"mm4 music", 27, R(1, 57), "Opening", "Staff Roll"},
+                    {"mm5 music", 28, R(2, 57), "Intro", "Farewell"}};
+        for (const auto& r : rows)
+            QTest::newRow(r.row) << r.slot << r.count << QString(r.first) << QString(r.last);
     }
     void names() {
         QFETCH(int, slot);
@@ -333,15 +297,10 @@ private slots:
     }
 
     void configAndPalette() {
-        QCOMPARE(
-            readAll(QStringLiteral(ORVANE_DEMO_DIR "/orvane.cfg")),
-            std::vector<uint8_t>(
-                {'d', 'a', 't', 'f',  'i',  'l',  'e',  '=',  '"',  'o',  'r', 'v', 'a', 'n', 'e',
-                 '.', 'd', 'a', 't',  '"',  '\r', '\n', 'p',  'a',  'l',  'a', 'n', 'i', 'm', '=',
-                 '#', '1', ';', '\r', '\n', 'p',  'a',  'l',  'f',  'i',  'l', 'e', '=', '"', 'n',
-                 'e', 's', '.', 'p',  'a',  'l',  '"',  '\r', '\n', 'e',  'm', 'u', 'f', 'n', 'a',
-                 'm', 'e', '=', '"',  '/',  'u',  's',  'r',  '/',  'g',  'a', 'm', 'e', 's', '/',
-                 'f', 'c', 'e', 'u',  'x',  '"',  '\r', '\n', '/',  '\r', '\n'}));
+        const QByteArray cfg("datfile=\"orvane.dat\"\r\npalanim=#1;\r\npalfile=\"nes.pal\"\r\n"
+                             "emufname=\"/usr/games/fceux\"\r\n/\r\n");
+        QCOMPARE(readAll(QStringLiteral(ORVANE_DEMO_DIR "/orvane.cfg")),
+                 std::vector<uint8_t>(cfg.begin(), cfg.end()));
         const auto pal = readAll(QStringLiteral(ORVANE_DEMO_DIR "/nes.pal"));
         QCOMPARE(pal.size(), size_t{192});
         // First colour 747474, colour 21 (light blue) 3CBCFC, colour 3F last: 000000.
@@ -389,15 +348,10 @@ private slots:
             QCOMPARE(ed->TileAddr[127], kChr + 1024 * b0 + 16 * 127);
             QCOMPARE(ed->TileAddr[128], kChr + 1024 * b1);
             QCOMPARE(ed->TileAddr[255], kChr + 1024 * b1 + 16 * 127);
-            if (mode == 0) {
-                QCOMPARE(ed->TileAddr[256], kChr);
-                QCOMPARE(ed->TileAddr[383], kChr + 16 * 127);
-            } else {
-                QCOMPARE(ed->TileAddr[256], kChr);
-                QCOMPARE(ed->TileAddr[319], kChr + 16 * 63);
-                QCOMPARE(ed->TileAddr[320], kChr + 6144);
-                QCOMPARE(ed->TileAddr[383], kChr + 6144 + 16 * 63);
-            }
+            QCOMPARE(ed->TileAddr[256], kChr);
+            QCOMPARE(ed->TileAddr[383], mode == 0 ? kChr + 16 * 127 : kChr + 6144 + 16 * 63);
+            if (mode == 2) QCOMPARE(ed->TileAddr[320], kChr + 6144);
+            if (mode == 2) QCOMPARE(ed->TileAddr[319], kChr + 16 * 63);
         }
     }
 

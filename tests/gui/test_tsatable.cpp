@@ -1,6 +1,3 @@
-// The TSA Table: layout and names, painting tiles into quarters with presses and right
-// drags, selecting with left drags, the palette picker and the type list, keys, and a
-// Tile Table that follows a block's new palette.
 #include <QListWidget>
 #include <QtTest>
 
@@ -94,7 +91,6 @@ private slots:
         QCOMPARE(list->count(), 16);
         for (int t = 0; t < 16; ++t)
             QCOMPARE(list->item(t)->text(), typeName(mode, t));
-
         // Every block in its own palette; block 0 selected, its type and palette marked.
         for (int b = 0; b < 256; ++b)
             for (int q = 0; q < 4; ++q)
@@ -113,7 +109,6 @@ private slots:
         QCOMPARE(w.tsapic()->shownImage().pixelIndex(4, 0), 33);
         QVERIFY(f.hub.calls.isEmpty()); // drawing writes nothing
     }
-
     void paintQuarter_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<QPoint>("at");
@@ -133,16 +128,13 @@ private slots:
         ed.TileSelA = 0xA;
         ed.TileSelB = 0x5;
         const std::vector<uint8_t> before = ed.RomImage.bytes();
-
         press(f.pic(), Qt::MouseButton(button), at);
-        QCOMPARE(int(ed.byte(ed.P(3) + 256 * quarter + 0x12)), 0xA5);
-        // Nothing else in the image changed, the selection stayed.
+        // That byte alone changed in the image, and the selection stayed.
         std::vector<uint8_t> expected = before;
         expected[size_t(ed.P(3) + 256 * quarter + 0x12 - 1)] = 0xA5;
         QVERIFY(ed.RomImage.bytes() == expected);
         QCOMPARE(f.current(), QPoint(0, 0));
         QCOMPARE(f.hub.calls, QStringList{"Update_Block(18)"});
-
         QVERIFY(quarterShows(f.bmp(), 0x12, quarter, 0xA5, 0x12 % 4));
         for (int q = 0; q < 4; ++q)
             if (q != quarter)
@@ -154,14 +146,12 @@ private slots:
         const int x0 = 32 + 8 * (quarter & 1) + 3, y0 = 16 + 8 * (quarter >> 1) + 3;
         QCOMPARE(f.pic()->shownImage().pixelIndex(x0, y0), int(f.bmp().pixel(x0, y0)));
     }
-
     void rightDragPaintsEachTileOnce() {
         Fixture f;
         Editor& ed = f.ed();
         ed.TileSelA = 3;
         ed.TileSelB = 3; // tile 0x33
         const int64_t q0 = ed.P(3) + 0x12, q1 = q0 + 256, q3 = q0 + 3 * 256;
-
         press(f.pic(), Qt::RightButton, QPoint(33, 17));
         QCOMPARE(int(ed.byte(q0)), 0x33);
         // Moving within the tile writes nothing more: a byte put back stays put back.
@@ -184,7 +174,6 @@ private slots:
         QCOMPARE(f.hub.calls.size(), 3);
         QCOMPARE(f.current(), QPoint(0, 0));
         release(f.pic(), Qt::RightButton, QPoint(60, 40));
-
         // A drag that runs off an edge paints the nearest tile and nothing past it.
         f.hub.calls.clear();
         press(f.pic(), Qt::RightButton, QPoint(4, 100)); // block 0x60, quarter 0
@@ -200,7 +189,6 @@ private slots:
         QCOMPARE(f.hub.calls,
                  (QStringList{"Update_Block(96)", "Update_Block(255)", "Update_Block(255)"}));
     }
-
     void leftDragSelects_data() {
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QPoint>("block"); // column, row
@@ -222,7 +210,6 @@ private slots:
         QVERIFY(blockFrameIs(f.bmp(), 8, 8, 33));
         QVERIFY(blockFrameIs(f.bmp(), 0, 0, 32));
         QCOMPARE(f.window->blockTypeList()->currentRow(), 8);
-
         dragTo(f.pic(), Qt::LeftButton, to);
         QCOMPARE(f.current(), block);
         QVERIFY(blockFrameIs(f.bmp(), block.y(), block.x(), 33));
@@ -236,7 +223,6 @@ private slots:
         QVERIFY(f.hub.calls.isEmpty());
         release(f.pic(), Qt::LeftButton, to);
     }
-
     void palettePicker_data() {
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("palette");
@@ -268,34 +254,28 @@ private slots:
             ed.setByte(ed.P(4) + 0x12, 0x7E);
         }
     }
-
     void typeAndPaletteKeepEachOther() {
         Fixture f;
         Editor& ed = f.ed();
         QListWidget* list = f.window->blockTypeList();
         press(f.pic(), Qt::LeftButton, QPoint(88, 8)); // block 5: type 0, palette 1
         QCOMPARE(int(ed.byte(ed.P(4) + 5)), 0x01);
-
         const QRect item9 = list->visualItemRect(list->item(9));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, item9.center());
         QCOMPARE(int(ed.byte(ed.P(4) + 5)), 0x91);
         QVERIFY(f.hub.calls.isEmpty()); // a type changes no picture
-
         press(f.window->palPic(), Qt::LeftButton, QPoint(30, 50));
         QCOMPARE(int(ed.byte(ed.P(4) + 5)), 0x93);
         QCOMPARE(list->currentRow(), 9);
-
         list->setCurrentRow(15); // as the keyboard does
         QCOMPARE(int(ed.byte(ed.P(4) + 5)), 0xF3);
         QCOMPARE(f.hub.calls, QStringList{"Update_Block(5)"});
-
         // Selecting another block shows its type in the list and writes nothing.
         press(f.pic(), Qt::LeftButton, QPoint(8, 40)); // block 0x20: type 2, palette 0
         QCOMPARE(list->currentRow(), 2);
         QCOMPARE(int(ed.byte(ed.P(4) + 0x20)), 0x20);
         QCOMPARE(int(ed.byte(ed.P(4) + 5)), 0xF3);
     }
-
     // A palette nibble above 3 is kept as the ROM has it: the block draws with that
     // palette's slots and no palette row is marked.
     void paletteAboveThree_data() {
@@ -312,7 +292,6 @@ private slots:
         f.window->Update_Level();
         for (int q = 0; q < 4; ++q)
             QVERIFY(quarterShows(f.bmp(), 0x40, q, (0x40 + 64 * q) & 0xFF, attr & 0x0F));
-
         press(f.pic(), Qt::LeftButton, QPoint(8, 72)); // block 0x40
         QCOMPARE(f.current(), QPoint(0, 4));
         QCOMPARE(framedPaletteRow(f.palBmp()), -1);
@@ -321,20 +300,17 @@ private slots:
                 QCOMPARE(int(f.palBmp().pixel(x, y)), 32);
         QCOMPARE(f.window->blockTypeList()->currentRow(), attr >> 4);
         QCOMPARE(int(ed.byte(ed.P(4) + 0x40)), attr);
-
         // Painting into it uses the same palette.
         ed.TileSelA = 1;
         press(f.pic(), Qt::RightButton, QPoint(12, 76));
         QVERIFY(quarterShows(f.bmp(), 0x40, 3, 0x10, attr & 0x0F));
     }
-
     void keysGoToTheMainWindow() {
         Fixture f;
         QTest::keyClick(f.pic(), Qt::Key_B, Qt::ShiftModifier);
         QTest::keyClick(f.window->palPic(), Qt::Key_F7);
         QCOMPARE(f.hub.calls, (QStringList{"Global_KeyDown(16,1)", "Global_KeyDown(66,1)",
                                            "Global_KeyDown(118,0)"}));
-
         // Keys typed in the list reach the main window once each, whether the list uses
         // them (the arrows move the type) or not.
         f.hub.calls.clear();
@@ -348,7 +324,6 @@ private slots:
         QCOMPARE(f.hub.calls, (QStringList{"Global_KeyDown(116,0)", "Global_KeyDown(40,0)"}));
         QCOMPARE(int(f.ed().byte(f.ed().P(4))), 0x10);
     }
-
     // A block's new palette shows in the Tile Table for the tiles it is the first user
     // of, at the table's next level refresh.
     void tileTableFollowsTheBlockPalette() {
@@ -364,7 +339,6 @@ private slots:
         tiles.Update();
         QCOMPARE(int(tileBmp.pixel(pixel.x(), pixel.y())), 4 + tileColour(0x47, 4, 4));
     }
-
     void refreshesShowWithoutRedraw() {
         Fixture f;
         WinBitmap& tsa = f.ed().Bitmaps[kBmpTsa];
