@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "BenchSupport.h"
 #include "core/app/Editor.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/app/ToolWindow.h"
@@ -22,12 +23,6 @@
 using namespace orvane;
 
 namespace {
-
-double cpuMicroseconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) * 1e6 + double(ts.tv_nsec) / 1e3;
-}
 
 // mm3 animation 0 becomes a four-frame cycle with no delay, so every tick advances it;
 // all four background palettes play it.
@@ -46,30 +41,15 @@ void animateAllPalettes(Editor& ed) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenByDefault();
     QApplication app(argc, argv);
-
-    QTemporaryDir home;
-    for (const char* name : {"orvane.cfg", "orvane.dat", "nes.pal", "mm3-demo.nes"})
-        QFile::copy(QString(ORVANE_DEMO_DIR) + "/" + name, home.filePath(name));
-    StartupOptions options;
-    options.mode = "mm3";
-    options.rom = home.filePath("mm3-demo.nes");
-    options.home = home.path();
-    Orvane_Main w(options);
-    w.setMessageSink(
-        [](const QString& t) { std::fprintf(stderr, "message: %s\n", qPrintable(t)); });
-    if (!w.startUp()) return 1;
-    w.show();
-    int shown = 0;
-    for (WindowId id : {WindowId::PalEd, WindowId::TileTable, WindowId::TSATable,
-                        WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd}) {
-        if (!Orvane_Main::windowIsBuilt(id)) continue;
-        w.openWindow(id);
-        ++shown;
-    }
-    w.paletteTimer()->stop();
-    app.processEvents();
+    bench::DemoSession session;
+    if (!session.start("mm3")) return 1;
+    Orvane_Main& w = session.main();
+    const int shown = int(session
+                              .open({WindowId::PalEd, WindowId::TileTable, WindowId::TSATable,
+                                     WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd})
+                              .size());
 
     const int ticks = 2000;
     double bestTick = 1e300, bestPainted = 1e300;
@@ -83,12 +63,12 @@ int main(int argc, char* argv[]) {
         bestTick = std::min(bestTick, tick.count() / ticks);
 
         animateAllPalettes(w.editor());
-        const double c0 = cpuMicroseconds();
+        const double c0 = bench::cpuMicroseconds();
         for (int i = 0; i < ticks / 10; ++i) {
             w.paletteAnimationTick();
             app.processEvents(); // the repaints the tick asked for
         }
-        bestPainted = std::min(bestPainted, (cpuMicroseconds() - c0) / (ticks / 10));
+        bestPainted = std::min(bestPainted, (bench::cpuMicroseconds() - c0) / (ticks / 10));
     }
     std::printf("tool windows shown:                  %d\n", shown);
     std::printf("tick advancing 4 palettes:           %8.1f us (budget 450 us)\n", bestTick);
@@ -104,12 +84,12 @@ int main(int argc, char* argv[]) {
         if (w.paletteAnimationTick()) ++advances;
     });
     timer.start();
-    const double c0 = cpuMicroseconds();
+    const double c0 = bench::cpuMicroseconds();
     QElapsedTimer wall;
     wall.start();
     QTimer::singleShot(10000, &app, &QApplication::quit);
     app.exec();
-    const double share = (cpuMicroseconds() - c0) / 1e3 / double(wall.elapsed()) * 100.0;
+    const double share = (bench::cpuMicroseconds() - c0) / 1e3 / double(wall.elapsed()) * 100.0;
     std::printf("idle editor, animation on, 10 s:     %8.2f %% of one core (budget 5 %%), %d of %d "
                 "ticks advanced\n",
                 share, advances, ticksRun);

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "BenchSupport.h"
 #include "core/app/Editor.h"
 #include "core/render/SectionWalk.h"
 #include "gui/app/Orvane_Main.h"
@@ -27,19 +28,6 @@
 using namespace orvane;
 
 namespace {
-
-double bestMicroseconds(int reps, const std::function<void()>& body) {
-    double best = 1e300;
-    for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < reps; ++i)
-            body();
-        const std::chrono::duration<double, std::micro> took =
-            std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count() / reps);
-    }
-    return best;
-}
 
 // Two screens of the current level that lie in different sections, so every switch
 // between them reloads the section's sprites and background palette.
@@ -64,35 +52,14 @@ std::pair<int, int> screensInTwoSections(Editor& ed) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenByDefault();
     QApplication app(argc, argv);
-
-    // A private copy of the demo bundle, so nothing the benchmark does reaches it.
-    QTemporaryDir home;
-    for (const QString name : {"orvane.cfg", "orvane.dat", "nes.pal", "mm3-demo.nes"})
-        if (!QFile::copy(QString(ORVANE_DEMO_DIR) + "/" + name, home.filePath(name))) {
-            std::fprintf(stderr, "cannot copy %s from %s\n", qPrintable(name), ORVANE_DEMO_DIR);
-            return 1;
-        }
-    StartupOptions options;
-    options.mode = "mm3";
-    options.rom = home.filePath("mm3-demo.nes");
-    options.home = home.path();
-    Orvane_Main main(options);
-    main.setMessageSink(
-        [](const QString& text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
-    if (!main.startUp()) return 1;
-    main.paletteTimer()->stop(); // nothing else runs while we measure
-    main.show();
-
-    QStringList shown;
-    for (WindowId id :
-         {WindowId::PalEd, WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
-          WindowId::ScreenEd, WindowId::EnemEd, WindowId::MiscEd, WindowId::Config}) {
-        if (!Orvane_Main::windowIsBuilt(id)) continue;
-        main.openWindow(id);
-        if (ToolWindow* w = main.shownWindow(id)) shown << w->windowTitle();
-    }
+    bench::DemoSession session;
+    if (!session.start("mm3")) return 1;
+    Orvane_Main& main = session.main();
+    const QStringList shown =
+        session.open({WindowId::PalEd, WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
+                      WindowId::ScreenEd, WindowId::EnemEd, WindowId::MiscEd, WindowId::Config});
     ToolWindow* screenEd = main.shownWindow(WindowId::ScreenEd);
     if (!screenEd) {
         std::fprintf(stderr, "the Screen Editor is not part of this build\n");
@@ -113,8 +80,8 @@ int main(int argc, char** argv) {
     Editor& ed = main.editor();
     ed.CurStrRow = 0;
     ed.CurStrCol = 3;
-    const double drag = bestMicroseconds(500, dragStep);
-    const double dragPainted = bestMicroseconds(200, [&] {
+    const double drag = bench::bestMicroseconds(500, dragStep);
+    const double dragPainted = bench::bestMicroseconds(200, [&] {
         dragStep();
         pic->repaint();
     });
@@ -125,8 +92,8 @@ int main(int argc, char** argv) {
         ed.CurScrn = (flip = !flip) ? b : a;
         main.Update_Scrn();
     };
-    const double scrn = bestMicroseconds(50, screenChange);
-    const double scrnPainted = bestMicroseconds(20, [&] {
+    const double scrn = bench::bestMicroseconds(50, screenChange);
+    const double scrnPainted = bench::bestMicroseconds(20, [&] {
         screenChange();
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible()) w->repaint();

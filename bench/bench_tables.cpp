@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "BenchSupport.h"
 #include "core/app/Editor.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/app/ToolWindow.h"
@@ -30,19 +31,6 @@
 using namespace orvane;
 
 namespace {
-
-double bestMicroseconds(int reps, const std::function<void()>& body) {
-    double best = 1e300;
-    for (int run = 0; run < 5; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < reps; ++i)
-            body();
-        const std::chrono::duration<double, std::micro> took =
-            std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count() / reps);
-    }
-    return best;
-}
 
 void mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held,
            QPoint at) {
@@ -61,43 +49,16 @@ int busiestBlock(const Editor& ed) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenByDefault();
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString(argv[1]) : QString("mm3");
-
-    QTemporaryDir home;
-    const QString bundle = ORVANE_DEMO_DIR;
-    for (const QString& name :
-         {QString("orvane.cfg"), QString("orvane.dat"), QString("nes.pal"), mode + "-demo.nes"}) {
-        if (!QFile::copy(bundle + "/" + name, home.filePath(name))) {
-            std::fprintf(stderr, "cannot copy %s from %s\n", qPrintable(name), qPrintable(bundle));
-            return 1;
-        }
-        QFile::setPermissions(home.filePath(name), QFile::ReadOwner | QFile::WriteOwner);
-    }
-    StartupOptions options;
-    options.mode = mode;
-    options.rom = home.filePath(mode + "-demo.nes");
-    options.home = home.path();
-
-    Orvane_Main w(options);
-    w.setMessageSink(
-        [](const QString& text) { std::fprintf(stderr, "message: %s\n", qPrintable(text)); });
-    if (!w.startUp()) return 1;
-    w.paletteTimer()->stop(); // only the work measured runs
-    w.show();
-
-    const WindowId all[] = {WindowId::PalEd,    WindowId::TileTable, WindowId::TSATable,
-                            WindowId::StrTable, WindowId::ScreenEd,  WindowId::EnemEd,
-                            WindowId::MiscEd,   WindowId::Config,    WindowId::DumpRes,
-                            WindowId::PalChart};
-    QStringList shown;
-    for (WindowId id : all)
-        if (Orvane_Main::windowIsBuilt(id)) {
-            w.openWindow(id);
-            if (ToolWindow* t = w.shownWindow(id)) shown << t->windowTitle();
-        }
-    QApplication::processEvents();
+    bench::DemoSession session;
+    if (!session.start(mode)) return 1;
+    Orvane_Main& w = session.main();
+    const QStringList shown =
+        session.open({WindowId::PalEd, WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
+                      WindowId::ScreenEd, WindowId::EnemEd, WindowId::MiscEd, WindowId::Config,
+                      WindowId::DumpRes, WindowId::PalChart});
 
     auto* tsa = qobject_cast<TSATable*>(w.shownWindow(WindowId::TSATable));
     if (!tsa) {
@@ -121,15 +82,15 @@ int main(int argc, char** argv) {
         atLeft = !atLeft;
         mouse(pic, QEvent::MouseMove, Qt::NoButton, Qt::RightButton, atLeft ? left : right);
     };
-    const double paint = bestMicroseconds(500, step);
-    const double paintShown = bestMicroseconds(200, [&] {
+    const double paint = bench::bestMicroseconds(500, step);
+    const double paintShown = bench::bestMicroseconds(200, [&] {
         step();
         QApplication::processEvents();
     });
     mouse(pic, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, left);
 
-    const double level = bestMicroseconds(20, [&] { w.Update_Level(); });
-    const double levelShown = bestMicroseconds(20, [&] {
+    const double level = bench::bestMicroseconds(20, [&] { w.Update_Level(); });
+    const double levelShown = bench::bestMicroseconds(20, [&] {
         w.Update_Level();
         QApplication::processEvents();
     });

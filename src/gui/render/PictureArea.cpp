@@ -53,6 +53,8 @@ int PictureArea::ShowBitmap(const WinBitmap& bmp) {
     m_source = &bmp;
     if (W <= 0 || H <= 0) {
         m_image = QImage();
+        m_rgb = QImage();
+        m_rgbValid = false;
         m_shared = false;
         update();
         return 0;
@@ -75,8 +77,8 @@ int PictureArea::ShowBitmap(const WinBitmap& bmp) {
         m_shared = false;
     }
     m_image.setColorTable(m_colourTable);
-    m_shownPixelVersion = bmp.pixelVersion();
-    update();
+    const QRect changed = convert(bmp.pixelVersion());
+    if (!changed.isEmpty()) update(changed);
     return H;
 }
 
@@ -97,53 +99,86 @@ void PictureArea::copyRows(const WinBitmap& bmp, int W, int H) {
 }
 
 void PictureArea::paintEvent(QPaintEvent* event) {
-    if (m_image.isNull()) return;
-    // A bitmap set up again since it was shown may have moved its buffer; the image
-    // would then point at freed memory, so wait for the next ShowBitmap.
-    if (m_shared && (!m_source || m_source->pixels().data() != m_image.constBits() ||
-                     static_cast<qsizetype>(m_source->pixels().size()) < m_image.sizeInBytes()))
-        return;
-    const QRect area = event->rect() & m_image.rect();
-    if (area.isEmpty()) return;
-    // A shared buffer may have been drawn into since the show; a copy is as it was then.
-    convert(m_shared ? m_source->pixelVersion() : m_shownPixelVersion);
+    const QRect area = event->rect() & m_rgb.rect();
+    if (m_rgb.isNull() || area.isEmpty()) return;
     QPainter painter(this);
     painter.drawImage(area.topLeft(), m_rgb, area);
 }
 
-// Looks the slots up into the 32-bit image the paint draws. Doing it here is about twice
-// as cheap as handing the painter the indexed image, which converts it on a thread pool
-// and then blends it. When only colours changed since the last conversion (the palette
-// animation), only the pixels whose slot changed colour are rewritten.
-void PictureArea::convert(uint64_t pixelVersion) {
-    const int W = m_image.width(), H = m_image.height();
-    const QRgb* table = m_colourTable.constData();
+// Looking the slots up here is about twice as cheap as handing the painter the indexed
+// image, which converts it on a thread pool and then blends it.
+QRect PictureArea::convert(uint64_t pixelVersion) {
     const bool sameLayout =
         m_rgbValid && m_rgb.size() == m_image.size() && m_rgbPixelVersion == pixelVersion;
-    if (sameLayout) {
-        bool changed[256];
-        bool any = false;
-        for (int i = 0; i < 256; ++i)
-            any |= (changed[i] = m_rgbTable[i] != table[i]);
-        if (!any) return;
-        for (int y = 0; y < H; ++y) {
-            const uchar* from = m_image.constScanLine(y);
-            auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
-            for (int x = 0; x < W; ++x)
-                if (changed[from[x]]) to[x] = table[from[x]];
-        }
+    QRect changedRows;
+    if (!sameLayout) {
+        convertAll();
+        m_slotIndexValid = false;
+        changedRows = m_rgb.rect();
     } else {
-        if (m_rgb.size() != m_image.size()) m_rgb = QImage(m_image.size(), QImage::Format_RGB32);
-        for (int y = 0; y < H; ++y) {
-            const uchar* from = m_image.constScanLine(y);
-            auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
-            for (int x = 0; x < W; ++x)
-                to[x] = table[from[x]];
+        const QRgb* table = m_colourTable.constData();
+        bool any = false;
+        for (int i = 0; i < 256 && !any; ++i)
+            any = m_rgbTable[i] != table[i];
+        if (!any) return {};
+        if (!m_slotIndexValid) buildSlotIndex();
+        // RGB32 rows hold exactly W pixels, so a position y*W + x addresses the pixels.
+        auto* out = reinterpret_cast<QRgb*>(m_rgb.bits());
+        const int W = m_rgb.width();
+        uint32_t first = UINT32_MAX, last = 0;
+        for (int slot = 0; slot < 256; ++slot) {
+            if (m_rgbTable[slot] == table[slot]) continue;
+            const uint32_t from = m_slotStart[size_t(slot)], to = m_slotStart[size_t(slot) + 1];
+            if (from == to) continue;
+            for (uint32_t k = from; k < to; ++k)
+                out[m_slotPositions[k]] = table[slot];
+            first = std::min(first, m_slotPositions[from]);
+            last = std::max(last, m_slotPositions[to - 1]);
+        }
+        if (first <= last) {
+            const int top = int(first) / W, bottom = int(last) / W;
+            changedRows = QRect(0, top, W, bottom - top + 1);
         }
     }
     m_rgbTable = m_colourTable;
     m_rgbPixelVersion = pixelVersion;
     m_rgbValid = true;
+    return changedRows;
+}
+
+void PictureArea::convertAll() {
+    const int W = m_image.width(), H = m_image.height();
+    if (m_rgb.size() != m_image.size()) m_rgb = QImage(m_image.size(), QImage::Format_RGB32);
+    const QRgb* table = m_colourTable.constData();
+    for (int y = 0; y < H; ++y) {
+        const uchar* from = m_image.constScanLine(y);
+        auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
+        for (int x = 0; x < W; ++x)
+            to[x] = table[from[x]];
+    }
+}
+
+// Pixel positions grouped by slot, each group in increasing order (a counting sort).
+void PictureArea::buildSlotIndex() {
+    const int W = m_image.width(), H = m_image.height();
+    std::array<uint32_t, 256> counts{};
+    for (int y = 0; y < H; ++y) {
+        const uchar* row = m_image.constScanLine(y);
+        for (int x = 0; x < W; ++x)
+            ++counts[row[x]];
+    }
+    m_slotStart[0] = 0;
+    for (int s = 0; s < 256; ++s)
+        m_slotStart[size_t(s) + 1] = m_slotStart[size_t(s)] + counts[size_t(s)];
+    m_slotPositions.resize(size_t(W) * size_t(H));
+    std::array<uint32_t, 256> next;
+    std::copy_n(m_slotStart.begin(), 256, next.begin());
+    for (int y = 0; y < H; ++y) {
+        const uchar* row = m_image.constScanLine(y);
+        for (int x = 0; x < W; ++x)
+            m_slotPositions[next[row[x]]++] = uint32_t(y * W + x);
+    }
+    m_slotIndexValid = true;
 }
 
 void PictureArea::mousePressEvent(QMouseEvent* event) {

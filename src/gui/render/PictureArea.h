@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QList>
 #include <QWidget>
+#include <array>
+#include <cstdint>
+#include <vector>
 
 namespace orvane {
 
@@ -17,12 +20,11 @@ class PictureArea : public QWidget {
 public:
     explicit PictureArea(QWidget* parent = nullptr);
 
-    // Shows the bitmap through its current colour table and schedules a repaint; returns
-    // the number of rows shown. When W is a multiple of 4 the widget paints straight from
-    // the bitmap's buffer without copying it, so the bitmap must outlive the widget (the
-    // editor's bitmaps live as long as the editor) and pixels drawn afterwards appear at
-    // the next paint; windows draw and show in one handler, so in practice that is the
-    // next ShowBitmap anyway.
+    // Shows the bitmap through its current colour table and repaints what changed;
+    // returns the number of rows shown. The picture keeps showing these pixels and colours
+    // until the next show. When W is a multiple of 4, shownImage() wraps the bitmap's own
+    // buffer, so the bitmap must outlive the widget (the editor's bitmaps live as long as
+    // the editor).
     int ShowBitmap(const WinBitmap& bmp);
 
     // What the last ShowBitmap set up (for tests and benchmarks).
@@ -46,20 +48,28 @@ protected:
 
 private:
     void copyRows(const WinBitmap& bmp, int W, int H);
+    // Brings m_rgb up to the shown pixels and colours; returns the rows that changed.
+    QRect convert(uint64_t pixelVersion);
+    void convertAll();
+    void buildSlotIndex();
 
     const WinBitmap* m_source = nullptr;
-    QImage m_image;
+    QImage m_image;        // the shown pixels as slot numbers, through m_colourTable
     bool m_shared = false; // m_image wraps m_source's buffer
-    void convert(uint64_t pixelVersion);
-
     QList<QRgb> m_colourTable;
-    uint64_t m_shownPixelVersion = 0; // of the bitmap when shown (copied images)
-    // What the last paint drew, slots looked up, with the colours and the pixel version
-    // it was made from: a colour-only change rewrites just the pixels whose colour changed.
+
+    // What the picture paints: the slots looked up when the bitmap was shown, so it keeps
+    // showing them until the next show. Made with m_rgbTable from pixel version
+    // m_rgbPixelVersion; a colour-only show rewrites just the pixels whose colour changed,
+    // found through the slot index (pixel positions grouped by slot), built on the first
+    // colour-only show after a redraw.
     QImage m_rgb;
     QList<QRgb> m_rgbTable;
     uint64_t m_rgbPixelVersion = 0;
     bool m_rgbValid = false;
+    std::vector<uint32_t> m_slotPositions;
+    std::array<uint32_t, 257> m_slotStart{};
+    bool m_slotIndexValid = false;
 };
 
 } // namespace orvane

@@ -17,7 +17,9 @@ inline void addScrollTypeNames(Editor& ed) {
     for (int slot : {21, 22})
         for (int t = 0; t < (slot == 21 ? 16 : 8); ++t) {
             res.ResData[static_cast<size_t>(res.ResIndex[static_cast<size_t>(slot)] + t)] = at;
-            for (char c : (slot == 21 ? "T" : "F") + std::to_string(t))
+            std::string name(1, slot == 21 ? 'T' : 'F');
+            name += std::to_string(t);
+            for (char c : name)
                 res.ResData[static_cast<size_t>(at++)] = c;
             res.ResData[static_cast<size_t>(at++)] = 255;
         }
