@@ -426,26 +426,28 @@ private slots:
         QVERIFY(!QFile::exists(home.path("backup.rom")));
     }
 
+    // Each failed start-up ends with a non-zero status and messages naming what failed.
     void startUpFailuresEndWithAMessage() {
+        auto failedStart = [](const StartupOptions& options) {
+            Orvane_Main w(options);
+            QStringList messages;
+            w.setMessageSink([&](const QString& t) { messages << t; });
+            const bool started = w.startUp();
+            return std::make_pair(!started && w.exitCode() != 0, messages);
+        };
         {
             DemoHome home("mm3");
             QFile::remove(home.path("orvane.cfg"));
-            Orvane_Main w(home.options());
-            QStringList messages;
-            w.setMessageSink([&](const QString& t) { messages << t; });
-            QVERIFY(!w.startUp());
-            QVERIFY(w.exitCode() != 0);
+            const auto [failed, messages] = failedStart(home.options());
+            QVERIFY(failed);
             QCOMPARE(messages.size(), 1);
             QVERIFY(messages[0].contains(home.path("orvane.cfg")));
         }
         {
             DemoHome home("mm3");
             home.writeConfig({{"palfile", "nes.pal"}, {"emufname", ""}}, 0); // no datfile
-            Orvane_Main w(home.options());
-            QStringList messages;
-            w.setMessageSink([&](const QString& t) { messages << t; });
-            QVERIFY(!w.startUp());
-            QVERIFY(w.exitCode() != 0);
+            const auto [failed, messages] = failedStart(home.options());
+            QVERIFY(failed);
             QCOMPARE(messages.value(0), QString("Cant find config ID: datfile"));
             QVERIFY(messages.value(1).contains("datfile"));
         }
@@ -453,11 +455,8 @@ private slots:
             DemoHome home("mm3");
             home.writeConfig({{"datfile", "missing.dat"}, {"palfile", "nes.pal"}, {"emufname", ""}},
                              0);
-            Orvane_Main w(home.options());
-            QStringList messages;
-            w.setMessageSink([&](const QString& t) { messages << t; });
-            QVERIFY(!w.startUp());
-            QVERIFY(w.exitCode() != 0);
+            const auto [failed, messages] = failedStart(home.options());
+            QVERIFY(failed);
             QCOMPARE(messages.size(), 1);
             QVERIFY(messages[0].contains(home.path("missing.dat")));
         }
@@ -469,11 +468,8 @@ private slots:
             bad.write("{a !1 }\r\n\r\n%300=a\r\n");
             bad.close();
             home.writeConfig({{"datfile", "bad.dat"}, {"palfile", "nes.pal"}, {"emufname", ""}}, 0);
-            Orvane_Main w(home.options());
-            QStringList messages;
-            w.setMessageSink([&](const QString& t) { messages << t; });
-            QVERIFY(!w.startUp());
-            QVERIFY(w.exitCode() != 0);
+            const auto [failed, messages] = failedStart(home.options());
+            QVERIFY(failed);
             QCOMPARE(messages.size(), 1);
             QVERIFY2(messages[0].contains(home.path("bad.dat")) && messages[0].contains("line 3"),
                      qPrintable(messages[0]));
@@ -483,11 +479,8 @@ private slots:
             DemoHome home("mm3");
             StartupOptions o = home.options();
             o.rom = home.path("gone.nes");
-            Orvane_Main w(o);
-            QStringList messages;
-            w.setMessageSink([&](const QString& t) { messages << t; });
-            QVERIFY(!w.startUp());
-            QVERIFY(w.exitCode() != 0);
+            const auto [failed, messages] = failedStart(o);
+            QVERIFY(failed);
             QVERIFY(messages.value(0).contains(home.path("gone.nes")));
         }
     }

@@ -1,5 +1,6 @@
 #include "DemoGames.h"
 
+#include "RomBuilder.h"
 #include "core/app/Editor.h"
 #include "core/level/LevelLoader.h"
 
@@ -9,6 +10,17 @@ void prepareEditor(Editor& ed, int mode, const ResourceData& res) {
     ed.EditMode = mode;
     *ed.Res = res;
     ed.RomParams.resolveAbsolute(*ed.Res);
+}
+
+void writeSpriteArtToChr(RomBuilder& rb, const SpriteLibrary& lib, int (*chrBankOf)(Group),
+                         const char* what) {
+    for (int g = 0; g < kGroupCount; ++g) {
+        const auto group = static_cast<Group>(g);
+        const auto& tiles = lib.bank(group);
+        for (size_t i = 0; i < tiles.size(); ++i)
+            rb.putTile(rb.chrOffset(chrBankOf(group)) + 16 * static_cast<int64_t>(i), tiles[i],
+                       what);
+    }
 }
 
 void forEachLevel(Editor& ed, const std::function<void(int)>& body) {

@@ -28,6 +28,13 @@ void prepareEditor(Editor& ed, int mode, const ResourceData& res);
 // table) must be in the image before.
 void forEachLevel(Editor& ed, const std::function<void(int)>& body);
 
+class RomBuilder;
+
+// Writes each sprite group's tiles into the 1 KB CHR bank `chrBankOf` gives it (the
+// games with CHR memory).
+void writeSpriteArtToChr(RomBuilder& rb, const SpriteLibrary& lib, int (*chrBankOf)(Group),
+                         const char* what);
+
 // Scroll maps (without the end byte), two shapes per game taken in turn by level.
 std::vector<uint8_t> scrollTemplate(int mode, int level);
 

@@ -74,16 +74,6 @@ std::vector<Design> tableSet(int x) {
     }
 }
 
-void writeSpriteArt(RomBuilder& rb, const SpriteLibrary& lib) {
-    for (int g = 0; g < kGroupCount; ++g) {
-        const auto group = static_cast<Group>(g);
-        const auto& tiles = lib.bank(group);
-        for (size_t i = 0; i < tiles.size(); ++i)
-            rb.putTile(rb.chrOffset(chrBankOf(group)) + 16 * static_cast<int64_t>(i), tiles[i],
-                       "mm3 sprite tiles");
-    }
-}
-
 // Tables P28..P48: per set x, animation pointers (P43+x, P46+x, 128 entries) and frame
 // pointers (P28+x, P31+x, 256 entries) into the bank at page P38+x; coordinate pointers
 // per coordinate set y (P34+y, P36+y) into the bank at page P41+y, window A000.
@@ -208,7 +198,7 @@ std::vector<uint8_t> buildMM3(const ResourceData& res, const SpriteLibrary& spri
     const auto common = commonSpritePalettes();
     rb.put(ed.P(49), std::vector<uint8_t>(common.begin(), common.end()), "mm3 sprite palettes");
 
-    writeSpriteArt(rb, sprites);
+    writeSpriteArtToChr(rb, sprites, chrBankOf, "mm3 sprite tiles");
     writeSpriteTables(rb, sprites);
     writePaletteAnimations(rb);
     forEachLevel(ed, [&](int level) { writeLevel(rb, level); });

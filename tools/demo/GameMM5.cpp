@@ -54,16 +54,6 @@ int typeOf(Design d) {
     return static_cast<int>(d);
 } // 00 Bounce Bug .. 0C Bars
 
-void writeSpriteArt(RomBuilder& rb, const SpriteLibrary& lib) {
-    for (int g = 0; g < kGroupCount; ++g) {
-        const auto group = static_cast<Group>(g);
-        const auto& tiles = lib.bank(group);
-        for (size_t i = 0; i < tiles.size(); ++i)
-            rb.putTile(rb.chrOffset(chrBankOf(group)) + 16 * static_cast<int64_t>(i), tiles[i],
-                       "mm5 sprite tiles");
-    }
-}
-
 // The sprite bank: records [CHR bank, piece count, coordinate set, pieces], the sprite
 // facing left in frame table 0 and right in table 1, an animation record per sprite.
 void writeSpriteBank(RomBuilder& rb, const SpriteLibrary& lib) {
@@ -205,7 +195,7 @@ std::vector<uint8_t> buildMM5(const ResourceData& res, const SpriteLibrary& spri
     rb.put(ed.P(26), second, "mm5 second-bank table");
 
     writeSpritePalettes(rb);
-    writeSpriteArt(rb, sprites);
+    writeSpriteArtToChr(rb, sprites, chrBankOf, "mm5 sprite tiles");
     writeSpriteBank(rb, sprites);
     writeBoxTables(rb);
     writePaletteAnimations(rb);
