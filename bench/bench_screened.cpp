@@ -20,7 +20,7 @@
 
 #include "BenchSupport.h"
 #include "core/app/Editor.h"
-#include "core/render/SectionWalk.h"
+#include "core/level/SectionView.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/app/ToolWindow.h"
 #include "gui/render/PictureArea.h"
@@ -32,20 +32,16 @@ namespace {
 // Two screens of the current level that lie in different sections, so every switch
 // between them reloads the section's sprites and background palette.
 std::pair<int, int> screensInTwoSections(Editor& ed) {
-    const int keep = ed.CurScrn;
     int first = 0, second = 0;
-    for (int n = 0; n <= ed.P(16); ++n) {
-        ed.CurScrn = n;
-        int start = 0;
-        const int section = findSection(ed, start);
+    for (int n = 0; n <= ed.tables().lastScreen(); ++n) {
+        const int section = sectionOfScreen(ed.tables(), n).section;
         if (n == 0)
             first = section;
-        else if (section != first && section < 24) {
+        else if (section != first && section < kMapSections) {
             second = n;
             break;
         }
     }
-    ed.CurScrn = keep;
     return {0, second};
 }
 
@@ -78,8 +74,8 @@ int main(int argc, char** argv) {
         QCoreApplication::sendEvent(pic, &move);
     };
     Editor& ed = main.editor();
-    ed.CurStrRow = 0;
-    ed.CurStrCol = 3;
+    main.selection().CurStrRow = 0;
+    main.selection().CurStrCol = 3;
     const double drag = bench::bestMicroseconds(500, dragStep);
     const double dragPainted = bench::bestMicroseconds(200, [&] {
         dragStep();

@@ -109,14 +109,14 @@ private slots:
     void recordPositions() {
         Editor mm3 = animationEditor(kMM3);
         mm3.setByte(75281 + 9, 0x21);
-        QCOMPARE(paletteAnimationRecord(mm3, 9), int64_t{75295 + 0x21});
+        QCOMPARE(mm3.tables().animationRecordPosition(9), int64_t{75295 + 0x21});
         Editor mm4 = animationEditor(kMM4);
         mm4.setByte(0x300 + 9, 0x40); // CPU 0xA140 in bank page 2
         mm4.setByte(0x380 + 9, 0xA1);
-        QCOMPARE(paletteAnimationRecord(mm4, 9), int64_t{3 * 256 + 0x40 + 17});
+        QCOMPARE(mm4.tables().animationRecordPosition(9), int64_t{3 * 256 + 0x40 + 17});
         Editor mm5 = animationEditor(kMM5);
         mm5.setByte(0x300 + 9, 0xF3);
-        QCOMPARE(paletteAnimationRecord(mm5, 9), int64_t{0x2000 + 0xF3});
+        QCOMPARE(mm5.tables().animationRecordPosition(9), int64_t{0x2000 + 0xF3});
     }
     void frameSequence_data() {
         QTest::addColumn<int>("mode");
@@ -166,7 +166,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(qint64, offset);
         Editor ed = animationEditor(mode);
-        QCOMPARE(animationColourSetPosition(ed, 86), colourBase(mode) + offset);
+        QCOMPARE(ed.tables().animationColourSetPosition(86), colourBase(mode) + offset);
         writeAnimation(ed, 1, 1, 0, {1, 86}, 1);
         ed.PalAnimId[0] = 0x81;
         QVERIFY(paletteAnimationTick(ed));

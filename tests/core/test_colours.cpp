@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "core/app/Editor.h"
+#include "core/render/BitmapSet.h"
 #include "core/render/Colours.h"
 
 using namespace orvane;
@@ -108,8 +109,8 @@ void TestColours::spriteSlotsFromTheRom() {
     for (int c = 0; c < 256; ++c)
         ed.NesPal[c] = 0x010000u * uint32_t(c) + 0x77;
     ed.BmpCols.fill(kSentinel);
-    for (WinBitmap& b : ed.Bitmaps)
-        b.colours().fill(kSentinel);
+    SharedColourBitmap bmp(ed.Bitmaps);
+    bmp.colours().fill(kSentinel);
 
     GetMMCols(ed);
     for (int slot = 0; slot < 256; ++slot) {
@@ -121,26 +122,37 @@ void TestColours::spriteSlotsFromTheRom() {
         QCOMPARE(ed.BmpCols[slot], want);
     }
     // Copying into the bitmaps is the caller's next step, not this one's.
-    for (const WinBitmap& b : ed.Bitmaps)
-        QCOMPARE(b.colours()[65], kSentinel);
+    QCOMPARE(bmp.colours()[65], kSentinel);
 }
 
 void TestColours::globalPaletteCopiesOnlyTheLowerHalf() {
     Editor ed;
     for (int s = 0; s < 256; ++s)
         ed.BmpCols[s] = 0x010101u * uint32_t(s);
+    SharedColourBitmap first(ed.Bitmaps), second(ed.Bitmaps);
     std::vector<uint64_t> versions;
-    for (WinBitmap& b : ed.Bitmaps) {
-        b.colours().fill(kSentinel);
-        versions.push_back(b.version());
+    for (WinBitmap* b : {&first, &second}) {
+        b->colours().fill(kSentinel);
+        versions.push_back(b->version());
     }
     Update_Global_Pal(ed);
-    for (size_t n = 0; n < ed.Bitmaps.size(); ++n) {
-        const WinBitmap& b = ed.Bitmaps[n];
+    size_t n = 0;
+    for (const WinBitmap* b : {&first, &second}) {
         for (int s = 0; s < 256; ++s)
-            QCOMPARE(b.colours()[s], s < 128 ? ed.BmpCols[s] : kSentinel);
-        QVERIFY(b.version() > versions[n]); // views must show it again
+            QCOMPARE(b->colours()[s], s < 128 ? ed.BmpCols[s] : kSentinel);
+        QVERIFY(b->version() > versions[n++]); // views must show it again
     }
+    // A bitmap made later (a window opened again) starts with the colours last copied,
+    // and one that is gone no longer takes any.
+    ed.BmpCols[5] = 0x123456;
+    {
+        SharedColourBitmap gone(ed.Bitmaps);
+        QCOMPARE(ed.Bitmaps.size(), 3);
+    }
+    QCOMPARE(ed.Bitmaps.size(), 2);
+    SharedColourBitmap later(ed.Bitmaps);
+    for (int s = 0; s < 256; ++s)
+        QCOMPARE(later.colours()[s], s < 128 ? 0x010101u * uint32_t(s) : 0u);
 }
 
 void TestColours::fixedInterfaceColours() {

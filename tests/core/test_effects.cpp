@@ -200,17 +200,17 @@ void TestEffects::listPositions() {
     ed.setByte(0x327, 0xF0);
     ed.setByte(0x337, 0xBF);
 
-    QCOMPARE(initialEffectListPosition(ed), int64_t{4 * 256 + 0x45 + 17});
-    QCOMPARE(sectionEffectListPosition(ed, 5), int64_t{32 * 256 + 0xF0 + 17});
+    QCOMPARE(ed.tables().levelEffectListPosition(ed.CurLevel), int64_t{4 * 256 + 0x45 + 17});
+    QCOMPARE(ed.tables().sectionEffectListPosition(5), int64_t{32 * 256 + 0xF0 + 17});
 
     // The level's list loads groups of 16 tiles, a section's list single tiles.
-    const int64_t initial = initialEffectListPosition(ed);
+    const int64_t initial = ed.tables().levelEffectListPosition(ed.CurLevel);
     poke(ed, initial, {0x80, 1, 1, 0x80, 2, 0xFF});
     InitEffectLoad(ed);
     QCOMPARE(changedTiles(ed), range(32, 47));
 
     ed.TileAddr.fill(kTileUntouched);
-    const int64_t section = sectionEffectListPosition(ed, 5);
+    const int64_t section = ed.tables().sectionEffectListPosition(5);
     poke(ed, section, {0x80, 1, 1, 0x80, 2, 0xFF});
     ScrollEffectLoad(ed, 5);
     QCOMPARE(changedTiles(ed), QList<int>{32});

@@ -136,12 +136,11 @@ void TestPalettes::mm4ZeroKeepsColours() {
     Editor ed = paletteEditor(kMM4);
     poke(ed, kSettings, {0, 0, 3});
     ed.CurSection = section;
-    ed.ForcePalLoad = force;
     ed.CurBGPal = 7;
     ed.PalAnimId = {0x81, 0x82, 0x83, 0x84};
     ed.PalAnimWait.fill(2);
 
-    QCOMPARE(loadBackgroundPalette(ed, 1), loads);
+    QCOMPARE(loadBackgroundPalette(ed, 1, force), loads);
 
     if (loads) {
         verifyRecord(ed, record);

@@ -6,11 +6,11 @@
 #include <QtTest>
 #include <functional>
 
+#include "core/level/SectionView.h"
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
 #include "core/mapedit/ScrollEntry.h"
 #include "core/mapedit/ScrollMap.h"
-#include "core/render/SectionWalk.h"
 #include "support/MiniEditor.h"
 #include "support/ScrollTypeNames.h"
 
@@ -55,15 +55,13 @@ QList<int> dirs(const ScreenLists& l) {
 // Runs the main window's section walk for screen `screen`.
 void goToScreen(Editor& ed, int screen) {
     ed.CurScrn = screen;
-    int start = 0;
-    const int section = findSection(ed, start);
-    enterSection(ed, section, start);
+    ed.enterSection(sectionOfScreen(ed.tables(), screen));
 }
 
 // A simple-mode click: decode the ROM map, change one screen, rebuild.
 EncodeResult rebuildWith(Editor& ed, ScreenLists& lists,
                          const std::function<void(ScreenLists&)>& change) {
-    ScrollMapDecode(ed, lists);
+    ScrollMapDecode(ed.tables(), lists);
     change(lists);
     return ScrollMapEncode(ed, lists);
 }
@@ -114,7 +112,7 @@ private slots:
         ed.setByte(kMap + map.size(), 0x77); // beyond the end byte: never written
 
         ScreenLists lists;
-        ScrollMapDecode(ed, lists);
+        ScrollMapDecode(ed.tables(), lists);
         QCOMPARE(lists.ScreenTotal, directions.size());
         QCOMPARE(dirs(lists), directions);
         for (int s = 0; s < lists.ScreenTotal; ++s)
@@ -188,7 +186,7 @@ private slots:
         const int b = mode == 2 ? 0 : 1; // mm5 has no second setting
 
         ScreenLists lists;
-        ScrollMapDecode(ed, lists);
+        ScrollMapDecode(ed.tables(), lists);
         QCOMPARE(lists.setA(1), 0x11);
         QCOMPARE(lists.setB(1), 0x12 * b);
         QCOMPARE(lists.setA(2), 0x21);
@@ -200,9 +198,9 @@ private slots:
         lists.setDir(1, R);
         QCOMPARE(ScrollMapEncode(ed, lists).status, EncodeStatus::Written);
         QCOMPARE(mapBytes(ed, 3), (QList<int>{0x22, 0xA2, 0x00}));
-        QCOMPARE(readSectionSettings(ed, 0), std::make_pair(0x11, 0x12 * b));
-        QCOMPARE(readSectionSettings(ed, 1), std::make_pair(0x31, 0x32 * b));
-        QCOMPARE(readSectionSettings(ed, 2), std::make_pair(0, 0));
+        QCOMPARE(readSectionSettings(ed.tables(), 0), std::make_pair(0x11, 0x12 * b));
+        QCOMPARE(readSectionSettings(ed.tables(), 1), std::make_pair(0x31, 0x32 * b));
+        QCOMPARE(readSectionSettings(ed.tables(), 2), std::make_pair(0, 0));
 
         // Where the bytes are: mm3 interleaved pairs, mm4 two tables of single bytes (a pair
         // written at P(9) would overwrite the next section's palette), mm5 single bytes.
@@ -249,12 +247,12 @@ private slots:
 
         // Decoding the pieces gives the same screens back, the cut as a split mark.
         ScreenLists again;
-        ScrollMapDecode(ed, again);
+        ScrollMapDecode(ed.tables(), again);
         QCOMPARE(again.ScreenTotal, s);
         QCOMPARE(dirs(again), dirs(lists));
         // Every piece takes the settings of its own first screen; the end byte's are cleared.
         for (int e = 0; e < expected.size(); ++e)
-            QCOMPARE(readSectionSettings(ed, e).first, (expected[e] & 0x20) ? 7 : 0);
+            QCOMPARE(readSectionSettings(ed.tables(), e).first, (expected[e] & 0x20) ? 7 : 0);
     }
 
     void tableLimits() {
@@ -284,12 +282,12 @@ private slots:
 
         // The decoder reads 32 sections at most, whatever follows them.
         setMap(ed, QList<int>(40, 0x8F)); // 32 sections of 16 screens each
-        ScrollMapDecode(ed, lists);
+        ScrollMapDecode(ed.tables(), lists);
         QCOMPARE(lists.ScreenTotal, 512);
         Editor ed5 = scrollEditor(2);
         setMap(ed5, QList<int>(40, 0x9F)); // mm5: 32 sections of 32 screens, the most there is
         ScreenLists lists5;
-        ScrollMapDecode(ed5, lists5);
+        ScrollMapDecode(ed5.tables(), lists5);
         QCOMPARE(lists5.ScreenTotal, ScreenLists::kCapacity);
         QCOMPARE(lists5.dir(ScreenLists::kCapacity - 1), R);
         // Outside the lists: reads as an up screen with a split mark, writes are dropped.
@@ -304,7 +302,7 @@ private slots:
         setMap(ed, {0x00, 0x23});
         ScreenLists lists;
         lists.setDir(0, D);
-        ScrollMapDecode(ed, lists);
+        ScrollMapDecode(ed.tables(), lists);
         QCOMPARE(lists.ScreenTotal, 0);
         QCOMPARE(lists.dir(0), D); // nothing decoded, nothing changed
         const std::vector<uint8_t> before = ed.RomImage.bytes();
@@ -366,14 +364,15 @@ private slots:
         ed.CurSection = 3;
         setMap(ed, {0x11, 0x22, 0x33, before, 0x44});
         const std::string text = edit.mid(2).toStdString();
-        int written = -1;
-        if (edit == "T+") written = stepCurrentScrollType(ed, 1);
-        if (edit == "T-") written = stepCurrentScrollType(ed, -1);
-        if (edit == "L+") written = stepCurrentScrollLength(ed, 1);
-        if (edit == "L-") written = stepCurrentScrollLength(ed, -1);
-        if (edit.startsWith("T=")) written = setCurrentScrollType(ed, typedScrollType(mode, text));
-        if (edit.startsWith("L=")) written = setCurrentScrollLength(ed, typedScrollLength(text));
-        QCOMPARE(written, after);
+        Change change;
+        if (edit == "T+") change = stepScrollType(ed, 3, 1);
+        if (edit == "T-") change = stepScrollType(ed, 3, -1);
+        if (edit == "L+") change = stepScrollLength(ed, 3, 1);
+        if (edit == "L-") change = stepScrollLength(ed, 3, -1);
+        if (edit.startsWith("T=")) change = setScrollType(ed, 3, typedScrollType(mode, text));
+        if (edit.startsWith("L=")) change = setScrollLength(ed, 3, typedScrollLength(text));
+        // Only a new length moves screens into other sections.
+        QCOMPARE(change, edit.startsWith("L") ? Change::screen() : Change::nothing());
         QCOMPARE(mapBytes(ed, 5), (QList<int>{0x11, 0x22, 0x33, after, 0x44}));
     }
 
@@ -407,8 +406,8 @@ private slots:
         Editor ed = scrollEditor(0);
         ed.CurSection = 1;
         setMap(ed, {0x20, 0xA3, 0x00});
-        QCOMPARE(scrollTypeName(ed, 10), std::string("T10"));
-        QCOMPARE(scrollSummary(ed), std::string("(T10 x 4)"));
+        QCOMPARE(scrollTypeName(ed.tables(), 10), std::string("T10"));
+        QCOMPARE(scrollSummary(ed.tables(), ed.CurSection), std::string("(T10 x 4)"));
         QCOMPARE(scrollTypeText(0, 0xA3), std::string("A"));
         QCOMPARE(scrollLengthText(0, 0xA3), std::string("3"));
 
@@ -416,7 +415,7 @@ private slots:
         Editor ed5 = scrollEditor(2);
         ed5.CurSection = 1;
         setMap(ed5, {0x20, 0xBF, 0x00});
-        QCOMPARE(scrollSummary(ed5), std::string("(F5 x 32)"));
+        QCOMPARE(scrollSummary(ed5.tables(), ed5.CurSection), std::string("(F5 x 32)"));
         QCOMPARE(scrollTypeText(2, 0xBF), std::string("5"));
         QCOMPARE(scrollLengthText(2, 0xBF), std::string("31"));
     }
@@ -447,8 +446,8 @@ private slots:
         setMap(ed, map);
         for (int s = 0; s < directions.size(); ++s) {
             goToScreen(ed, s);
-            QCOMPARE(shownDirection(ed), directions[s]);
-            QCOMPARE(shownSplit(ed), checked.contains(s));
+            QCOMPARE(shownDirection(ed.tables(), ed), directions[s]);
+            QCOMPARE(shownSplit(ed.tables(), ed), checked.contains(s));
         }
     }
 
@@ -459,19 +458,19 @@ private slots:
         Editor ed = scrollEditor(0);
         setR10(ed, 1, -3);
         setParam(ed, 18, 999);
-        ed.CurSection = 2;
-        QCOMPARE(sectionSetting(ed, 0).maxValue, 0);
-        QCOMPARE(sectionSetting(ed, 1).maxValue, 255);
-        QCOMPARE(writeSectionSetting(ed, 0, 5), SettingFollowUp::SpritesThenScreen);
+        QCOMPARE(sectionSetting(ed.tables(), 2, 0).maxValue, 0);
+        QCOMPARE(sectionSetting(ed.tables(), 2, 1).maxValue, 255);
+        QCOMPARE(writeSectionSetting(ed, 2, 0, 5), Change::sectionSprites());
         QCOMPARE(ed.byte(kSettings + 4), 0);
-        QCOMPARE(writeSectionSetting(ed, 1, 300), SettingFollowUp::Palette);
+        QCOMPARE(writeSectionSetting(ed, 2, 1, 300), Change::sectionPalette());
         QCOMPARE(ed.byte(kSettings + 5), 255);
 
         Editor ed5 = scrollEditor(2);
         const std::vector<uint8_t> before = ed5.RomImage.bytes();
-        QVERIFY(!sectionSetting(ed5, 0).present && !sectionSetting(ed5, 1).present);
-        QCOMPARE(writeSectionSetting(ed5, 0, 3), SettingFollowUp::None);
-        QCOMPARE(stepSectionSetting(ed5, 1, 1), SettingFollowUp::None);
+        QVERIFY(!sectionSetting(ed5.tables(), 0, 0).present);
+        QVERIFY(!sectionSetting(ed5.tables(), 0, 1).present);
+        QCOMPARE(writeSectionSetting(ed5, 0, 0, 3), Change::nothing());
+        QCOMPARE(stepSectionSetting(ed5, 0, 1, 1), Change::nothing());
         QVERIFY(ed5.RomImage.bytes() == before);
     }
 
@@ -480,19 +479,20 @@ private slots:
         setParam(ed, 7, 0x280);
         setParam(ed, 16, 13);
         setParam(ed, 17, -2); // damaged: no preset but 0
-        ed.CurScrn = 3;
-        QCOMPARE(presetLimit(ed), 0);
-        setPreset(ed, 9);
+        QCOMPARE(presetLimit(ed.tables()), 0);
+        QCOMPARE(typePreset(ed, 3, 9), Change::screen());
         QCOMPARE(ed.byte(0x283), 0);
-        QVERIFY(!stepPreset(ed, 1));
+        QCOMPARE(stepPreset(ed, 3, 1), Change::nothing());
         setParam(ed, 17, 400); // wider than a byte
-        QCOMPARE(presetLimit(ed), 255);
-        setPreset(ed, 0x1234);
+        QCOMPARE(presetLimit(ed.tables()), 255);
+        typePreset(ed, 3, 0x1234);
         QCOMPARE(ed.byte(0x283), 255);
-        QVERIFY(!stepPreset(ed, 1));
+        QCOMPARE(stepPreset(ed, 3, 1), Change::nothing());
+        QCOMPARE(stepPreset(ed, 3, -1), Change::screen());
+        QCOMPARE(ed.byte(0x283), 254);
         for (auto [screen, clamped] :
              {std::pair<int64_t, int>{-1, 0}, {14, 13}, {int64_t(1) << 40, 13}})
-            QCOMPARE(clampScreen(ed, screen), clamped);
+            QCOMPARE(clampScreen(ed.tables(), screen), clamped);
         for (auto [px, cell] : {std::pair{-40, 0}, {31, 0}, {32, 1}, {300, 7}})
             QCOMPARE(cellOfPixel(px), cell);
     }

@@ -4,8 +4,8 @@
 #include <QList>
 #include <QtTest>
 
+#include "core/level/SectionView.h"
 #include "core/render/EffectLoad.h"
-#include "core/render/SectionWalk.h"
 #include "core/render/SpriteSetup.h"
 #include "support/MiniEditor.h"
 
@@ -83,12 +83,12 @@ void TestSectionWalk::walk() {
         ed.setByte(kMap + i, map[i]);
     ed.CurScrn = screen;
 
-    int sectionStart = -1;
-    const int s = findSection(ed, sectionStart);
-    QCOMPARE(s, section);
-    QCOMPARE(sectionStart, start);
+    const SectionSpan span = sectionOfScreen(ed.tables(), screen);
+    QCOMPARE(span.section, section);
+    QCOMPARE(span.start, start);
+    QCOMPARE(span.end, end);
 
-    enterSection(ed, s, sectionStart);
+    ed.enterSection(span);
     QCOMPARE(ed.CurSection, section);
     QCOMPARE(ed.SectionStart, start);
     QCOMPARE(ed.SectionEnd, end);
@@ -115,11 +115,11 @@ void TestSectionWalk::effectsReloadOnlyOnSectionChange() {
         ed.setByte(0x220 + x, 0x10 * x);
         ed.setByte(0x230 + x, 0xA8);
     }
-    const int64_t initial = initialEffectListPosition(ed);
+    const int64_t initial = ed.tables().levelEffectListPosition(ed.CurLevel);
     ed.setByte(initial + 1, 0x11);
     ed.setByte(initial + 8, 0xFF);
     for (int s = 1; s <= 3; ++s) {
-        const int64_t e = sectionEffectListPosition(ed, s);
+        const int64_t e = ed.tables().sectionEffectListPosition(s);
         QVERIFY(e != initial);
         ed.setByte(e + 1, 0x20 + s);
         ed.setByte(e + 8, 0xFF);
@@ -140,19 +140,18 @@ void TestSectionWalk::effectsReloadOnlyOnSectionChange() {
     for (const Move& move : moves) {
         ed.BmpCols[73] = kUntouched;
         ed.CurScrn = move.screen;
-        int start = 0;
-        const int s = findSection(ed, start);
-        QCOMPARE(effectReloadFor(ed, s), move.reload);
-        QCOMPARE(loadSectionEffects(ed, s), move.reload != EffectReload::None);
-        enterSection(ed, s, start);
+        const SectionSpan span = sectionOfScreen(ed.tables(), ed.CurScrn);
+        QCOMPARE(effectReloadFor(ed.EditMode, span.section, ed.CurSection), move.reload);
+        QCOMPARE(loadSectionEffects(ed, span.section), move.reload != EffectReload::None);
+        ed.enterSection(span);
         QCOMPARE(ed.BmpCols[73], move.colour73);
     }
 
     // The other games have no effect lists.
     ed.EditMode = kMM3;
     ed.CurSection = 1;
-    QCOMPARE(effectReloadFor(ed, 0), EffectReload::None);
-    QCOMPARE(effectReloadFor(ed, 3), EffectReload::None);
+    QCOMPARE(effectReloadFor(ed.EditMode, 0, ed.CurSection), EffectReload::None);
+    QCOMPARE(effectReloadFor(ed.EditMode, 3, ed.CurSection), EffectReload::None);
 }
 
 void TestSectionWalk::mm3SpriteSetup() {

@@ -69,10 +69,10 @@ private slots:
         for (qsizetype i = 0; i + 2 < structures.size(); i += 3)
             ed.setByte(kStructs + 4 * structures[i] + structures[i + 1], structures[i + 2]);
 
-        QCOMPARE(int(tileBlocks(ed)[kTile]), block);
-        QCOMPARE(int(tilePalettes(ed)[kTile]), block % 13); // low nibble only
+        QCOMPARE(int(tileBlocks(ed.tables())[kTile]), block);
+        QCOMPARE(int(tilePalettes(ed.tables())[kTile]), block % 13); // low nibble only
         // The filler is in every block, and block 0 is used by every structure.
-        QCOMPARE(int(tileBlocks(ed)[kFiller]), 0);
+        QCOMPARE(int(tileBlocks(ed.tables())[kFiller]), 0);
     }
 };
 

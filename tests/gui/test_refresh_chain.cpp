@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "core/app/Editor.h"
+#include "core/render/BitmapSet.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/app/ToolWindow.h"
 #include "support/DemoHome.h"
@@ -30,7 +31,7 @@ public:
         rec(QString("Update_ScrnStr(%1,%2)").arg(y).arg(x));
     }
     void Update_Global_Pal() override { rec("Update_Global_Pal"); }
-    void showPicture(int id) override { rec(QString("showPicture(%1)").arg(id)); }
+    void showAnimatedPictures() override { rec("showAnimatedPictures"); }
 
 private:
     void rec(const QString& what) { m_log << m_name + "." + what; }
@@ -112,8 +113,7 @@ private slots:
                                        "EnemEd.Update_Scrn"}) +
                               bgPalChain(shown));
 
-        // A level load: the level windows in their order, then the screen refresh, with
-        // the forced palette load switched off again afterwards.
+        // A level load: the level windows in their order, then the screen refresh.
         hub.log.clear();
         hub.Update_Level();
         QCOMPARE(hub.log, QStringList({"PalEd.Update_Level", "TSATable.Update_Level",
@@ -121,7 +121,6 @@ private slots:
                                        "EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
                                        "EnemEd.Update_Scrn"}) +
                               bgPalChain(shown));
-        QVERIFY(!hub.editor().ForcePalLoad);
 
         // The Enemy Editor repaints its swatches even when hidden; nobody else is told.
         hub.existingWindow(WindowId::EnemEd)->hide();
@@ -158,17 +157,46 @@ private slots:
         ed.setByte(75295 + 3, 1);
         ed.setByte(75295 + 4, 2);
         ed.PalAnimId[2] = 0x80;
+        SharedColourBitmap bitmap(ed.Bitmaps);
         hub.log.clear();
         QVERIFY(hub.paletteAnimationTick());
-        QCOMPARE(hub.log, QStringList({"PalEd.showPicture(1)", "TSATable.showPicture(3)",
-                                       "TSATable.showPicture(4)", "StrTable.showPicture(5)",
-                                       "ScreenEd.showPicture(6)"}));
+        QCOMPARE(hub.log,
+                 QStringList({"PalEd.showAnimatedPictures", "TSATable.showAnimatedPictures",
+                              "StrTable.showAnimatedPictures", "ScreenEd.showAnimatedPictures"}));
         // The frame's colour set 2 reached slots 9..11 and the bitmaps' colour tables.
         for (int j = 0; j < 3; ++j) {
             const uint32_t c = ed.NesPal[ed.byte(75167 + 6 + j)];
             QCOMPARE(ed.BmpCols[size_t(9 + j)], c);
-            QCOMPARE(ed.Bitmaps[kBmpScreenEd].colours()[size_t(9 + j)], c);
+            QCOMPARE(bitmap.colours()[size_t(9 + j)], c);
         }
+    }
+
+    // A level load loads the section's palette record even where an mm4 section's
+    // palette byte 0 keeps the colours it was entered with; a screen refresh after it
+    // keeps them again.
+    void levelLoadLoadsThePaletteRecordOnce() {
+        DemoHome home{"mm4"};
+        HubUnderTest hub{home.options()};
+        QStringList messages;
+        hub.setMessageSink([&](const QString& t) { messages << t; });
+        QVERIFY2(home.isValid() && hub.startUp(), qPrintable(messages.join('\n')));
+        hub.paletteTimer()->stop();
+        Editor& ed = hub.editor();
+        int screen = 0;
+        while (screen < 256 && sectionOfScreen(ed.tables(), screen).section != 1)
+            ++screen;
+        QVERIFY(screen < 256);
+        setSectionSetting(ed, 1, 0, 0);
+        ed.CurScrn = screen;
+        ed.CurBGPal = 5;
+        hub.Update_Scrn();
+        QCOMPARE(ed.CurSection, 1);
+        QCOMPARE(ed.CurBGPal, 5);
+        hub.Update_Level();
+        QCOMPARE(ed.CurBGPal, 0);
+        ed.CurBGPal = 5;
+        hub.Update_Scrn();
+        QCOMPARE(ed.CurBGPal, 5);
     }
 };
 

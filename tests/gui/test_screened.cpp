@@ -14,15 +14,17 @@
 #include <QtTest>
 #include <set>
 
+#include "core/level/SectionView.h"
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/render/Colours.h"
-#include "core/render/SectionWalk.h"
+#include "core/render/LevelSource.h"
 #include "core/render/TileDrawing.h"
 #include "core/support/MiniEditor.h"
 #include "core/support/ScrollTypeNames.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/SpinButton.h"
+#include "gui/mapedit/StrTable.h"
 #include "gui/render/PictureArea.h"
 #include "support/DemoHome.h"
 #include "support/FakeHub.h"
@@ -103,9 +105,7 @@ public:
     QPointer<ToolWindow> strTable;
     void Update_Scrn() override {
         FakeHub::Update_Scrn();
-        int start = 0;
-        const int section = findSection(ed, start);
-        enterSection(ed, section, start);
+        ed.enterSection(sectionOfScreen(ed.tables(), ed.CurScrn));
         if (window && window->isVisible()) window->Update_Scrn();
     }
     void Update_BGPal(int upd, int animcl) override {
@@ -130,7 +130,7 @@ struct Opened {
     PictureArea* pic() const { return child<PictureArea>("ScreenPic"); }
     QLineEdit* field(const char* name) const { return child<QLineEdit>(name); }
     SpinButton* spin(const char* name) const { return child<SpinButton>(name); }
-    const WinBitmap& bmp() { return hub.ed.Bitmaps[kBmpScreenEd]; }
+    const WinBitmap& bmp() { return w->bitmap(); }
     // An inner pixel of quarter q of cell (row, col).
     int cellPixel(int row, int col, int q) {
         return bmp().pixel(32 * col + 16 * (q & 1) + 6, 32 * row + 16 * (q >> 1) + 9);
@@ -184,9 +184,7 @@ std::unique_ptr<Opened> open(int mode, const QList<int>& map = {0x22, 0x80, 0xA1
         o->hub.ed.setByte(kEffects + s, s + 2);
     }
     o->hub.ed.CurScrn = screen;
-    int start = 0;
-    const int section = findSection(o->hub.ed, start);
-    enterSection(o->hub.ed, section, start);
+    o->hub.ed.enterSection(sectionOfScreen(o->hub.ed.tables(), screen));
     o->w = std::make_unique<ScreenEd>(o->hub);
     o->w->setAttribute(Qt::WA_DeleteOnClose, false);
     o->hub.window = o->w.get();
@@ -328,8 +326,8 @@ private slots:
     void leftPaintsAndDragsPaintEveryCell() {
         auto o = open(0, {0x22, 0x80, 0xA1, 0x00}, 2); // screen 2 shows preset 1, as screen 3 does
         Editor& ed = o->hub.ed;
-        ed.CurStrRow = 0x2;
-        ed.CurStrCol = 0xD; // structure 0x2D
+        o->hub.sel.CurStrRow = 0x2;
+        o->hub.sel.CurStrCol = 0xD; // structure 0x2D
         PictureArea* pic = o->pic();
 
         QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(40, 70)); // row 2, col 1
@@ -368,16 +366,17 @@ private slots:
     void rightPicksAndOtherButtonsDoNothing() {
         auto o = open(0, {0x22, 0x80, 0xA1, 0x00}, 4); // preset 2
         Editor& ed = o->hub.ed;
-        ed.CurStrRow = 1;
-        ed.CurStrCol = 2;
+        Selection& sel = o->hub.sel;
+        sel.CurStrRow = 1;
+        sel.CurStrCol = 2;
         PictureArea* pic = o->pic();
         const std::vector<uint8_t> rom = ed.RomImage.bytes();
 
         // Structure Table hidden: the pick happens, nobody is told.
         QTest::mousePress(pic, Qt::RightButton, {}, QPoint(200, 100)); // row 3, col 6
         const int picked = presetCell(2, 30);
-        QCOMPARE(ed.CurStrRow * 16 + ed.CurStrCol, picked);
-        QCOMPARE(ed.PrevStrRow * 16 + ed.PrevStrCol, 0x12);
+        QCOMPARE(sel.structure(), picked);
+        QCOMPARE(16 * sel.PrevStrRow + sel.PrevStrCol, 0x12);
         QTest::mouseRelease(pic, Qt::RightButton, {}, QPoint(200, 100));
 
         // Structure Table shown: its mark moves with every pick, a right drag picks again.
@@ -385,21 +384,21 @@ private slots:
         table.show();
         o->hub.strTable = &table;
         QTest::mousePress(pic, Qt::RightButton, {}, QPoint(10, 250)); // row 7, col 0
-        QCOMPARE(ed.CurStrRow * 16 + ed.CurStrCol, presetCell(2, 56));
-        QCOMPARE(ed.PrevStrRow * 16 + ed.PrevStrCol, picked);
+        QCOMPARE(sel.structure(), presetCell(2, 56));
+        QCOMPARE(16 * sel.PrevStrRow + sel.PrevStrCol, picked);
         dragTo(pic, Qt::RightButton, QPoint(255, 0)); // row 0, col 7
-        QCOMPARE(ed.CurStrRow * 16 + ed.CurStrCol, presetCell(2, 7));
+        QCOMPARE(sel.structure(), presetCell(2, 7));
         QCOMPARE(table.curStrSets, (QList<int>{1, 1}));
         QTest::mouseRelease(pic, Qt::RightButton, {}, QPoint(255, 0));
 
         // Middle button and two buttons at once: nothing at all.
-        const int cur = ed.CurStrRow * 16 + ed.CurStrCol;
+        const int cur = sel.structure();
         const auto pixels = o->bmp().pixels();
         QTest::mousePress(pic, Qt::MiddleButton, {}, QPoint(100, 100));
         dragTo(pic, Qt::MiddleButton, QPoint(150, 150));
         QTest::mouseRelease(pic, Qt::MiddleButton, {}, QPoint(150, 150));
         dragTo(pic, Qt::LeftButton | Qt::RightButton, QPoint(20, 20));
-        QCOMPARE(ed.CurStrRow * 16 + ed.CurStrCol, cur);
+        QCOMPARE(sel.structure(), cur);
         QVERIFY(ed.RomImage.bytes() == rom); // the picks wrote nothing either
         QVERIFY(o->bmp().pixels() == pixels);
         QVERIFY(o->hub.calls.isEmpty());
@@ -699,15 +698,15 @@ private slots:
         // without drawing.
         ed.setByte(kSettings + 1, 0x0E);
         const uint64_t version = o->bmp().version();
-        ed.Bitmaps[kBmpScreenEd].colours()[15] = 0x123456;
+        o->w->bitmap().colours()[15] = 0x123456;
         o->w->Update_BGPal(1);
         QCOMPARE(o->field("DDBTB")->text(), QString("E"));
         QCOMPARE(o->bmp().version(), version);
         QCOMPARE(o->pic()->shownImage().color(15) & 0xFFFFFF, QRgb(0x123456));
-        ed.Bitmaps[kBmpScreenEd].colours()[15] = 0x654321;
-        o->w->showPicture(kBmpStrTable); // another picture: not this one
+        o->w->bitmap().colours()[15] = 0x654321;
+        o->w->Update_BGPal(0); // the palette field only
         QCOMPARE(o->pic()->shownImage().color(15) & 0xFFFFFF, QRgb(0x123456));
-        o->w->showPicture(kBmpScreenEd);
+        o->w->showAnimatedPictures();
         QCOMPARE(o->pic()->shownImage().color(15) & 0xFFFFFF, QRgb(0x654321));
     }
 
@@ -778,8 +777,8 @@ private slots:
         QVERIFY(w);
         WinBitmap expected;
         expected.InitBitmap(256, 256);
-        DrawScreen(expected, ed);
-        QVERIFY(ed.Bitmaps[kBmpScreenEd].pixels() == expected.pixels());
+        DrawScreen(expected, currentLevelSource(ed), ed.CurScrn);
+        QVERIFY(w->bitmap().pixels() == expected.pixels());
         const std::set<uint8_t> values(expected.pixels().begin(),
                                        expected.pixels().begin() + 256 * 256);
         QVERIFY(values.size() > 4); // a real screen, not an empty one
@@ -794,19 +793,19 @@ private slots:
         bar->triggerAction(QAbstractSlider::SliderToMinimum);
 
         // A left click writes the cell of the screen's preset and draws it.
-        ed.CurStrRow = 0;
-        ed.CurStrCol = 5;
+        main.selection().CurStrRow = 0;
+        main.selection().CurStrCol = 5;
         PictureArea* pic = w->findChild<PictureArea*>("ScreenPic");
         QTest::mouseClick(pic, Qt::LeftButton, {}, QPoint(100, 200)); // row 6, col 3
-        QCOMPARE(int(ed.byte(screenCellPosition(ed, 6, 3))), 5);
-        DrawScreen(expected, ed);
-        QVERIFY(ed.Bitmaps[kBmpScreenEd].pixels() == expected.pixels());
+        QCOMPARE(ed.tables().screenCell(ed.CurScrn, 6, 3), 5);
+        DrawScreen(expected, currentLevelSource(ed), ed.CurScrn);
+        QVERIFY(w->bitmap().pixels() == expected.pixels());
 
         // F7 typed in a field moves one level on, not two.
         QTest::keyClick(w->findChild<QLineEdit*>("ScrnPresTB"), Qt::Key_F7);
         QCOMPARE(ed.CurLevel, 1);
-        DrawScreen(expected, ed);
-        QVERIFY(ed.Bitmaps[kBmpScreenEd].pixels() == expected.pixels());
+        DrawScreen(expected, currentLevelSource(ed), ed.CurScrn);
+        QVERIFY(w->bitmap().pixels() == expected.pixels());
 
         // With the Structure Table shown, a right-click pick moves its mark.
         QTest::keyClick(pic, Qt::Key_R, Qt::ShiftModifier);
@@ -814,9 +813,10 @@ private slots:
         if (Orvane_Main::windowIsBuilt(WindowId::StrTable)) {
             QVERIFY(table);
             QTest::mouseClick(pic, Qt::RightButton, {}, QPoint(40, 40));
-            const int s = screenCellStructure(ed, 1, 1);
-            QCOMPARE(ed.CurStrRow * 16 + ed.CurStrCol, s);
-            QCOMPARE(int(ed.Bitmaps[kBmpStrTable].pixel(32 * (s % 16) + 5, 32 * (s / 16))), 34);
+            const int s = ed.tables().screenCell(ed.CurScrn, 1, 1);
+            QCOMPARE(main.selection().structure(), s);
+            auto* str = qobject_cast<StrTable*>(table);
+            QCOMPARE(int(str->bitmap().pixel(32 * (s % 16) + 5, 32 * (s / 16))), 34);
         }
         QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
     }

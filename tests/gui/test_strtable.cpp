@@ -25,9 +25,9 @@ struct Fixture {
         window->show();
     }
     Editor& ed() { return hub.ed; }
-    const WinBitmap& bmp() const { return hub.ed.Bitmaps[kBmpStrTable]; }
+    const WinBitmap& bmp() const { return window->bitmap(); }
     PictureArea* pic() const { return window->strPic(); }
-    QPoint current() const { return QPoint(hub.ed.CurStrCol, hub.ed.CurStrRow); }
+    QPoint current() const { return QPoint(hub.sel.CurStrCol, hub.sel.CurStrRow); }
 };
 
 // True when quarter q of structure s shows block `block` (its four tiles in its palette),
@@ -91,8 +91,8 @@ private slots:
         QFETCH(int, quarter);
         Fixture f;
         Editor& ed = f.ed();
-        ed.CurBlockRow = 3;
-        ed.CurBlockCol = 7;                               // block 0x37
+        f.hub.sel.CurBlockRow = 3;
+        f.hub.sel.CurBlockCol = 7;                        // block 0x37
         press(f.pic(), Qt::LeftButton, QPoint(200, 300)); // structure 0x96 is current
         const std::vector<uint8_t> before = ed.RomImage.bytes();
         press(f.pic(), Qt::RightButton, at);
@@ -129,7 +129,7 @@ private slots:
         Editor& ed = f.ed();
         press(f.pic(), Qt::LeftButton, QPoint(40, 70));
         QCOMPARE(f.current(), QPoint(1, 2));
-        QCOMPARE(QPoint(ed.PrevStrCol, ed.PrevStrRow), QPoint(0, 0));
+        QCOMPARE(QPoint(f.hub.sel.PrevStrCol, f.hub.sel.PrevStrRow), QPoint(0, 0));
         QVERIFY(frameIs(f.bmp(), 2, 1, 34));
         QVERIFY(frameIs(f.bmp(), 0, 0, 32));
         const struct {
@@ -142,7 +142,7 @@ private slots:
         for (const auto& step : steps) {
             dragTo(f.pic(), Qt::LeftButton, step.to);
             QCOMPARE(f.current(), step.cell);
-            QCOMPARE(QPoint(ed.PrevStrCol, ed.PrevStrRow), previous);
+            QCOMPARE(QPoint(f.hub.sel.PrevStrCol, f.hub.sel.PrevStrRow), previous);
             QVERIFY(frameIs(f.bmp(), step.cell.y(), step.cell.x(), 34));
             QVERIFY(frameIs(f.bmp(), previous.y(), previous.x(), 32));
             previous = step.cell;
@@ -154,7 +154,7 @@ private slots:
     void updateBlockRedrawsOnlyItsQuarters() {
         Fixture f;
         Editor& ed = f.ed();
-        WinBitmap& bmp = ed.Bitmaps[kBmpStrTable];
+        WinBitmap& bmp = f.window->bitmap();
         ed.setByte(ed.P(5) + 4 * 0x50 + 1, 0x37); // block 0x37 also in structure 0x50
         ed.setByte(ed.P(3) + 2 * 256 + 0x37, 0x99);
         // Marks in quarters that must not be redrawn survive; those that must, go.
@@ -180,21 +180,21 @@ private slots:
     // The Screen Editor's pick moves the frame through CurStrSet; only upd = 1 shows it.
     void curStrSetMovesTheFrame() {
         Fixture f;
-        Editor& ed = f.ed();
-        ed.PrevStrRow = 0;
-        ed.PrevStrCol = 0;
-        ed.CurStrRow = 5;
-        ed.CurStrCol = 9;
+        Selection& sel = f.hub.sel;
+        sel.PrevStrRow = 0;
+        sel.PrevStrCol = 0;
+        sel.CurStrRow = 5;
+        sel.CurStrCol = 9;
         f.window->CurStrSet(0);
         QVERIFY(frameIs(f.bmp(), 5, 9, 34));
         QVERIFY(frameIs(f.bmp(), 0, 0, 32));
         QCOMPARE(f.pic()->shownImage().pixelIndex(32 * 9 + 10, 32 * 5), 32); // not shown yet
         f.window->CurStrSet(1);
         QCOMPARE(f.pic()->shownImage().pixelIndex(32 * 9 + 10, 32 * 5), 34);
-        ed.Bitmaps[kBmpStrTable].colours()[34] = 0x00FF00;
+        f.window->bitmap().colours()[34] = 0x00FF00;
         f.window->Update_BGPal(0);
         QVERIFY(f.pic()->shownImage().color(34) != 0xFF00FF00u);
-        f.window->showPicture(kBmpStrTable);
+        f.window->showAnimatedPictures();
         QCOMPARE(f.pic()->shownImage().color(34), QRgb(0xFF00FF00u));
     }
     void keysGoToTheMainWindow() {
@@ -246,19 +246,16 @@ private slots:
         QVERIFY(newTile >= 0);
         press(tiles->pic1(), Qt::LeftButton,
               QPoint(16 * (newTile % 16) + 3, 16 * (newTile / 16) + 3));
-        QCOMPARE(16 * ed.TileSelA + ed.TileSelB, newTile);
-        const std::vector<uint8_t> strBefore = ed.Bitmaps[kBmpStrTable].pixels();
+        QCOMPARE(w.selection().tile(), newTile);
+        const std::vector<uint8_t> strBefore = str->bitmap().pixels();
         press(tsa->tsapic(), Qt::RightButton, QPoint(16 * (block % 16) + 2, 16 * (block / 16) + 2));
         QCOMPARE(int(ed.byte(ed.P(3) + block)), newTile);
-        const std::vector<uint8_t> strAfter = ed.Bitmaps[kBmpStrTable].pixels();
+        const std::vector<uint8_t> strAfter = str->bitmap().pixels();
         QVERIFY(strAfter != strBefore);
         str->Update_Level(); // a full redraw shows the same
-        QVERIFY(ed.Bitmaps[kBmpStrTable].pixels() == strAfter);
+        QVERIFY(str->bitmap().pixels() == strAfter);
         // A pick elsewhere moves the Structure Table's frame through the hub.
-        ed.PrevStrRow = ed.CurStrRow;
-        ed.PrevStrCol = ed.CurStrCol;
-        ed.CurStrRow = 4;
-        ed.CurStrCol = 11;
+        w.selection().chooseStructure(4, 11);
         w.shownWindow(WindowId::StrTable)->CurStrSet(1);
         QCOMPARE(str->strPic()->shownImage().pixelIndex(32 * 11 + 7, 32 * 4), 34);
         // Level changes redraw all three; nothing was reported.

@@ -22,9 +22,9 @@ struct Fixture {
         window->Update();
         window->show();
     }
-    const WinBitmap& bmp() const { return hub.ed.Bitmaps[kBmpTileTable]; }
+    const WinBitmap& bmp() const { return window->bitmap(); }
     int shownIndex(int x, int y) const { return window->pic1()->shownImage().pixelIndex(x, y); }
-    QPoint selection() const { return QPoint(hub.ed.TileSelB, hub.ed.TileSelA); }
+    QPoint selection() const { return QPoint(hub.sel.TileSelB, hub.sel.TileSelA); }
 };
 
 // True when every pixel of the frame of cell (row, col) holds `slot`.
@@ -53,7 +53,7 @@ private slots:
         // 0x47 is first held by block 7 (quarter 1); block 7 gets palette 2.
         f.hub.ed.setByte(kBlockAttrs + 7, 0x52);
         f.window->Update_Level();
-        const auto palettes = tilePalettes(f.hub.ed);
+        const auto palettes = tilePalettes(f.hub.ed.tables());
         QCOMPARE(int(palettes[0x47]), 2);
         for (int t = 0; t < 256; ++t) {
             const int x0 = 16 * (t % 16), y0 = 16 * (t / 16);
@@ -116,7 +116,7 @@ private slots:
         press(pic, Qt::LeftButton, QPoint(8, 8));
         QCOMPARE(f.selection(), QPoint(0, 0));
         // Moves within the pressed cell do not pick again: a pick made meanwhile stays.
-        f.hub.ed.TileSelA = 9;
+        f.hub.sel.TileSelA = 9;
         dragTo(pic, Qt::LeftButton, QPoint(12, 3));
         QCOMPARE(f.selection(), QPoint(0, 9));
         dragTo(pic, Qt::LeftButton, QPoint(20, 3));
@@ -138,7 +138,7 @@ private slots:
     // tile takes is worked out again only by a level refresh.
     void coloursChangeWithoutRedraw() {
         Fixture f;
-        WinBitmap& bmp = f.hub.ed.Bitmaps[kBmpTileTable];
+        WinBitmap& bmp = f.window->bitmap();
         const std::vector<uint8_t> before = bmp.pixels();
         f.hub.ed.setByte(kBlockAttrs + 7, 0x53); // tile 0x47's palette block
         bmp.colours()[5] = 0x123456;
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(f.window->pic1()->shownImage().color(5), QRgb(0xFF123456u));
         QCOMPARE(bmp.pixels(), before);
 
-        f.window->showPicture(kBmpTileTable); // the animation tick's way: same pixels
+        f.window->showAnimatedPictures(); // the animation tick's way: same pixels
         QCOMPARE(bmp.pixels(), before);
 
         f.window->Update_Level();

@@ -22,10 +22,10 @@ struct Fixture {
         window->show();
     }
     Editor& ed() { return hub.ed; }
-    const WinBitmap& bmp() const { return hub.ed.Bitmaps[kBmpTsa]; }
-    const WinBitmap& palBmp() const { return hub.ed.Bitmaps[kBmpTsaPal]; }
+    const WinBitmap& bmp() const { return window->tsaBitmap(); }
+    const WinBitmap& palBmp() const { return window->palBitmap(); }
     PictureArea* pic() const { return window->tsapic(); }
-    QPoint current() const { return QPoint(hub.ed.CurBlockCol, hub.ed.CurBlockRow); }
+    QPoint current() const { return QPoint(hub.sel.CurBlockCol, hub.sel.CurBlockRow); }
 };
 
 // True when tile `tile` is drawn with `palette` at quarter `quarter` of block `block`,
@@ -125,8 +125,8 @@ private slots:
         QFETCH(int, quarter);
         Fixture f;
         Editor& ed = f.ed();
-        ed.TileSelA = 0xA;
-        ed.TileSelB = 0x5;
+        f.hub.sel.TileSelA = 0xA;
+        f.hub.sel.TileSelB = 0x5;
         const std::vector<uint8_t> before = ed.RomImage.bytes();
         press(f.pic(), Qt::MouseButton(button), at);
         // That byte alone changed in the image, and the selection stayed.
@@ -149,8 +149,8 @@ private slots:
     void rightDragPaintsEachTileOnce() {
         Fixture f;
         Editor& ed = f.ed();
-        ed.TileSelA = 3;
-        ed.TileSelB = 3; // tile 0x33
+        f.hub.sel.TileSelA = 3;
+        f.hub.sel.TileSelB = 3; // tile 0x33
         const int64_t q0 = ed.P(3) + 0x12, q1 = q0 + 256, q3 = q0 + 3 * 256;
         press(f.pic(), Qt::RightButton, QPoint(33, 17));
         QCOMPARE(int(ed.byte(q0)), 0x33);
@@ -301,7 +301,7 @@ private slots:
         QCOMPARE(f.window->blockTypeList()->currentRow(), attr >> 4);
         QCOMPARE(int(ed.byte(ed.P(4) + 0x40)), attr);
         // Painting into it uses the same palette.
-        ed.TileSelA = 1;
+        f.hub.sel.TileSelA = 1;
         press(f.pic(), Qt::RightButton, QPoint(12, 76));
         QVERIFY(quarterShows(f.bmp(), 0x40, 3, 0x10, attr & 0x0F));
     }
@@ -331,7 +331,7 @@ private slots:
         TileTable tiles(f.hub);
         tiles.Update();
         // Tile 0x47 is first held by block 7 (quarter 1), palette 3.
-        const WinBitmap& tileBmp = f.ed().Bitmaps[kBmpTileTable];
+        const WinBitmap& tileBmp = tiles.bitmap();
         const QPoint pixel(16 * 7 + 9, 16 * 4 + 9); // tile row 4, column 4
         QCOMPARE(int(tileBmp.pixel(pixel.x(), pixel.y())), 12 + tileColour(0x47, 4, 4));
         press(f.pic(), Qt::LeftButton, QPoint(120, 8)); // block 7
@@ -341,18 +341,22 @@ private slots:
     }
     void refreshesShowWithoutRedraw() {
         Fixture f;
-        WinBitmap& tsa = f.ed().Bitmaps[kBmpTsa];
-        WinBitmap& pal = f.ed().Bitmaps[kBmpTsaPal];
+        WinBitmap& tsa = f.window->tsaBitmap();
+        WinBitmap& pal = f.window->palBitmap();
         const auto tsaPixels = tsa.pixels(), palPixels = pal.pixels();
         tsa.colours()[9] = 0xABCDEF;
         pal.colours()[10] = 0x222222;
         f.window->Update_BGPal(0);
         QVERIFY(f.window->tsapic()->shownImage().color(9) != 0xFFABCDEFu);
-        f.window->showPicture(kBmpTsaPal);
+        QVERIFY(f.window->palPic()->shownImage().color(10) != 0xFF222222u);
+        f.window->showAnimatedPictures(); // the animation tick's way: both pictures
         QCOMPARE(f.window->palPic()->shownImage().color(10), QRgb(0xFF222222u));
-        QVERIFY(f.window->tsapic()->shownImage().color(9) != 0xFFABCDEFu);
-        f.window->Update_BGPal(1);
         QCOMPARE(f.window->tsapic()->shownImage().color(9), QRgb(0xFFABCDEFu));
+        tsa.colours()[9] = 0x13579B;
+        pal.colours()[10] = 0x2468AC;
+        f.window->Update_BGPal(1);
+        QCOMPARE(f.window->tsapic()->shownImage().color(9), QRgb(0xFF13579Bu));
+        QCOMPARE(f.window->palPic()->shownImage().color(10), QRgb(0xFF2468ACu));
         QVERIFY(tsa.pixels() == tsaPixels && pal.pixels() == palPixels);
     }
 };

@@ -4,46 +4,62 @@
 
 namespace orvane {
 
-void loadLevelAddresses(Editor& ed) {
-    const ResourceData& res = *ed.Res;
+namespace {
+constexpr int kKindLevelBank = 1;
+constexpr int kKindSecondBank = 2;
+constexpr int64_t kBankSize = 8192;
+} // namespace
 
-    // One 8 KB bank per level, counted from level 0's bank.
-    ed.LevelBase = ed.Pr(1) + int64_t{8192} * ed.CurLevel;
-    ed.RomParams.resolveRelative(res, 1, ed.LevelBase);
-
-    if (ed.EditMode == kMM4) {
-        ed.LevelBase2 = ed.LevelBase;
+LevelAddressing addressLevel(const Document& doc, int level) {
+    const ResourceData& res = *doc.Res;
+    LevelAddressing a;
+    a.RomParams = doc.RomParams;
+    a.LevelBase = doc.Pr(static_cast<int>(Param::FirstLevelBank)) + kBankSize * level;
+    a.RomParams.resolveRelative(res, kKindLevelBank, a.LevelBase);
+    if (doc.EditMode == kMM4) {
+        a.LevelBase2 = a.LevelBase;
     } else {
-        // P(26) is resolved already (its kind is 0 or 1): one second-bank byte per level.
-        int b = ed.byte(ed.CurLevel + ed.P(26));
-        ed.LevelBase2 = ed.Pr(1) + int64_t{8192} * b;
+        // The second-bank table is of kind 0 or 1, so it is resolved by now.
+        const LevelTables partly(doc.RomImage, a.RomParams, res, doc.EditMode);
+        a.LevelBase2 = doc.Pr(static_cast<int>(Param::FirstLevelBank)) +
+                       kBankSize * partly.secondBankOf(level);
     }
-    ed.RomParams.resolveRelative(res, 2, ed.LevelBase2);
+    a.RomParams.resolveRelative(res, kKindSecondBank, a.LevelBase2);
+    return a;
+}
+
+void setLevelTileAddresses(const LevelTables& tables, int64_t levelBase, TileAddresses& tiles) {
+    if (tables.game() == kMM4) return;
+    // The bank numbers count 1 KB units; their offset is always raw, whatever its kind.
+    const int64_t bankPos = levelBase + tables.rawParam(Param::BackgroundBanks);
+    const int b0 = tables.byte(bankPos);
+    const int b1 = tables.byte(bankPos + 1);
+    const int64_t chr = tables.param(Param::TileGraphics);
+    for (int i = 0; i < 128; ++i) {
+        tiles[static_cast<size_t>(i)] = chr + 1024 * b0 + 16 * i;
+        tiles[static_cast<size_t>(128 + i)] = chr + 1024 * b1 + 16 * i;
+        if (tables.game() == kMM3) tiles[static_cast<size_t>(256 + i)] = chr + 16 * i;
+    }
+    if (tables.game() == kMM5) {
+        for (int i = 0; i < 64; ++i) {
+            tiles[static_cast<size_t>(256 + i)] = chr + 16 * i;
+            tiles[static_cast<size_t>(320 + i)] = chr + 6144 + 16 * i;
+        }
+    }
+}
+
+void loadLevelAddresses(Editor& ed) {
+    LevelAddressing a = addressLevel(ed, ed.CurLevel);
+    ed.LevelBase = a.LevelBase;
+    ed.LevelBase2 = a.LevelBase2;
+    ed.RomParams = a.RomParams;
 
     // No background palette animates until the section's palette is loaded again.
     ed.PalAnimId.fill(0);
     ed.PalAnimWait.fill(0);
     ed.PalAnimFrame.fill(0);
 
-    if (ed.EditMode == kMM4) return; // mm4's tiles come from its effect lists
-
-    // The level's two background CHR banks, in 1 KB units; parameter 25 is always the
-    // raw offset inside the level's bank, whatever its kind.
-    const int64_t bankPos = ed.LevelBase + ed.Pr(25);
-    const int b0 = ed.byte(bankPos);
-    const int b1 = ed.byte(bankPos + 1);
-    const int64_t chr = ed.P(2);
-    for (int i = 0; i < 128; ++i) {
-        ed.TileAddr[static_cast<size_t>(i)] = chr + 1024 * b0 + 16 * i;
-        ed.TileAddr[static_cast<size_t>(128 + i)] = chr + 1024 * b1 + 16 * i;
-        if (ed.EditMode == kMM3) ed.TileAddr[static_cast<size_t>(256 + i)] = chr + 16 * i;
-    }
-    if (ed.EditMode == kMM5) {
-        for (int i = 0; i < 64; ++i) {
-            ed.TileAddr[static_cast<size_t>(256 + i)] = chr + 16 * i;
-            ed.TileAddr[static_cast<size_t>(320 + i)] = chr + 6144 + 16 * i;
-        }
-    }
+    setLevelTileAddresses(ed.tables(), ed.LevelBase, ed.TileAddr);
 }
 
 } // namespace orvane

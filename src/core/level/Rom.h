@@ -33,13 +33,13 @@ public:
     // The 16 bytes of the tile at 0-based offset `off` when they all lie inside the
     // image, else nullptr: the tile decoder's fast path, read-only.
     const uint8_t* tile(int64_t off) const {
-        return (off >= 0 && off + 16 <= size()) ? m_bytes.data() + off : nullptr;
+        return (off >= 0 && off <= size() - 16) ? m_bytes.data() + off : nullptr;
     }
 
     const std::vector<uint8_t>& bytes() const { return m_bytes; }
 
-    // Replaces the whole image (start-up read). A later undo history or a modified
-    // flag hooks in here and in setByte.
+    // Replaces the whole image (start-up read). An undo history or a modified flag
+    // hooks in here and in setByte.
     void assign(std::vector<uint8_t> bytes) { m_bytes = std::move(bytes); }
 
     // Overwrites the image with the first size() bytes of `source`; the image keeps its

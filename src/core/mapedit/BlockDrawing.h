@@ -2,20 +2,19 @@
 
 namespace orvane {
 
-struct Editor;
 class WinBitmap;
+struct LevelSource;
 
-// Draws block `block` of the current level with its top-left corner at (x, y): its four
-// tiles from the block tile table at P(3), opaque, in the palette of the low nibble of
-// its attribute byte at P(4), each tile pixel a scale x scale square.
-void drawBlock(WinBitmap& bmp, const Editor& ed, int block, int x, int y, int scale = 1);
+// Draws block `block` with its top-left corner at (x, y): its four tiles, opaque, in the
+// palette of its attribute byte's low nibble, each tile pixel a scale x scale square.
+void drawBlock(WinBitmap& bmp, const LevelSource& level, int block, int x, int y, int scale = 1);
 
 // Draws quarter `quarter` (0 top-left, 1 top-right, 2 bottom-left, 3 bottom-right) of
-// structure `str`: the block the structure table at P(5) holds there, at (x, y).
-void drawStructureQuarter(WinBitmap& bmp, const Editor& ed, int str, int quarter, int x, int y,
-                          int scale = 1);
+// structure `str`: the block the structure holds there, at (x, y).
+void drawStructureQuarter(WinBitmap& bmp, const LevelSource& level, int str, int quarter, int x,
+                          int y, int scale = 1);
 
 // Draws structure `str` (2 x 2 blocks) with its top-left corner at (x, y).
-void drawStructure(WinBitmap& bmp, const Editor& ed, int str, int x, int y, int scale = 1);
+void drawStructure(WinBitmap& bmp, const LevelSource& level, int str, int x, int y, int scale = 1);
 
 } // namespace orvane

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/app/Editor.h"
 #include "core/mapedit/BlockDrawing.h"
 #include "core/render/Colours.h"
+#include "core/render/LevelSource.h"
 #include "core/render/TileDrawing.h"
 
 namespace orvane {
@@ -20,29 +20,16 @@ int quarterY(int row, int quarter) {
     return kCellPixels * row + kBlockPixels * (quarter >> 1);
 }
 
-int structureBlock(const Editor& ed, int str, int quarter) {
-    return ed.byte(ed.P(5) + 4 * str + quarter);
-}
-
 } // namespace
 
 int cellOfPixel(int v) {
     return std::clamp(v / kCellPixels, 0, kScreenCells - 1);
 }
 
-int64_t screenCellPosition(const Editor& ed, int row, int col) {
-    const int preset = ed.byte(ed.P(7) + ed.CurScrn);
-    return ed.P(6) + 64 * preset + kScreenCells * row + col;
-}
-
-int screenCellStructure(const Editor& ed, int row, int col) {
-    return ed.byte(screenCellPosition(ed, row, col));
-}
-
-void DrawScreen(WinBitmap& bmp, const Editor& ed) {
+void DrawScreen(WinBitmap& bmp, const LevelSource& level, int screen) {
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col)
-            drawScreenCell(bmp, ed, row, col);
+            drawScreenCell(bmp, level, screen, row, col);
     DrawGrid(bmp);
 }
 
@@ -55,41 +42,31 @@ void DrawGrid(WinBitmap& bmp) {
         }
 }
 
-void drawScreenCell(WinBitmap& bmp, const Editor& ed, int row, int col) {
-    const int str = screenCellStructure(ed, row, col);
+void drawScreenCell(WinBitmap& bmp, const LevelSource& level, int screen, int row, int col) {
+    const int str = level.tables.screenCell(screen, row, col);
     for (int q = 0; q < 4; ++q)
-        drawBlock(bmp, ed, structureBlock(ed, str, q), quarterX(col, q), quarterY(row, q));
+        drawBlock(bmp, level, level.tables.structureQuarter(str, q), quarterX(col, q),
+                  quarterY(row, q));
 }
 
-void redrawStructureQuarterOnScreen(WinBitmap& bmp, const Editor& ed, int str, int quarter) {
+void redrawStructureQuarterOnScreen(WinBitmap& bmp, const LevelSource& level, int screen, int str,
+                                    int quarter) {
     if (quarter < 0 || quarter > 3) return;
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col)
-            if (screenCellStructure(ed, row, col) == str)
-                drawStructureQuarter(bmp, ed, str, quarter, quarterX(col, quarter),
+            if (level.tables.screenCell(screen, row, col) == str)
+                drawStructureQuarter(bmp, level, str, quarter, quarterX(col, quarter),
                                      quarterY(row, quarter));
 }
 
-void redrawBlockOnScreen(WinBitmap& bmp, const Editor& ed, int block) {
+void redrawBlockOnScreen(WinBitmap& bmp, const LevelSource& level, int screen, int block) {
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col) {
-            const int str = screenCellStructure(ed, row, col);
+            const int str = level.tables.screenCell(screen, row, col);
             for (int q = 0; q < 4; ++q)
-                if (structureBlock(ed, str, q) == block)
-                    drawBlock(bmp, ed, block, quarterX(col, q), quarterY(row, q));
+                if (level.tables.structureQuarter(str, q) == block)
+                    drawBlock(bmp, level, block, quarterX(col, q), quarterY(row, q));
         }
-}
-
-void paintScreenCell(Editor& ed, int row, int col) {
-    ed.setByte(screenCellPosition(ed, row, col), 16 * ed.CurStrRow + ed.CurStrCol);
-}
-
-void pickScreenCell(Editor& ed, int row, int col) {
-    const int s = screenCellStructure(ed, row, col);
-    ed.PrevStrRow = ed.CurStrRow;
-    ed.PrevStrCol = ed.CurStrCol;
-    ed.CurStrRow = s / 16;
-    ed.CurStrCol = s % 16;
 }
 
 } // namespace orvane

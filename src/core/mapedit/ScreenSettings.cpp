@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/Editor.h"
+#include "core/level/Document.h"
 
 namespace orvane {
 
@@ -19,56 +19,50 @@ int byteLimit(int64_t limit) {
 
 } // namespace
 
-int screenLimit(const Editor& ed) {
-    return static_cast<int>(clampTo(ed.P(16), 0, 0xFFFF));
+int screenLimit(const LevelTables& tables) {
+    return static_cast<int>(clampTo(tables.lastScreen(), 0, 0xFFFF));
 }
 
-int presetLimit(const Editor& ed) {
-    return byteLimit(ed.P(17));
+int presetLimit(const LevelTables& tables) {
+    return byteLimit(tables.lastLayout());
 }
 
-int clampScreen(const Editor& ed, int64_t value) {
-    return static_cast<int>(clampTo(value, 0, screenLimit(ed)));
+int clampScreen(const LevelTables& tables, int64_t value) {
+    return static_cast<int>(clampTo(value, 0, screenLimit(tables)));
 }
 
-int64_t presetPosition(const Editor& ed) {
-    return ed.P(7) + ed.CurScrn;
+Change typePreset(Document& doc, int screen, int64_t value) {
+    setScreenPreset(doc, screen, static_cast<int>(clampTo(value, 0, presetLimit(doc.tables()))));
+    return Change::screen();
 }
 
-void setPreset(Editor& ed, int64_t value) {
-    ed.setByte(presetPosition(ed), static_cast<int>(clampTo(value, 0, presetLimit(ed))));
-}
-
-bool stepPreset(Editor& ed, int delta) {
-    const int64_t pos = presetPosition(ed);
-    const int current = ed.byte(pos);
-    if (delta > 0 && current < presetLimit(ed)) {
-        ed.setByte(pos, current + 1);
-        return true;
+Change stepPreset(Document& doc, int screen, int delta) {
+    const LevelTables tables = doc.tables();
+    const int current = tables.screenPreset(screen);
+    if (delta > 0 && current < presetLimit(tables)) {
+        setScreenPreset(doc, screen, current + 1);
+        return Change::screen();
     }
     if (delta < 0 && current > 0) {
-        ed.setByte(pos, current - 1);
-        return true;
+        setScreenPreset(doc, screen, current - 1);
+        return Change::screen();
     }
-    return false;
+    return Change::nothing();
 }
 
-SectionSetting sectionSetting(const Editor& ed, int which) {
-    const int s = ed.CurSection;
+SectionSetting sectionSetting(const LevelTables& tables, int section, int which) {
     SectionSetting setting;
-    switch (ed.EditMode) {
+    switch (tables.game()) {
     case kMM3:
         setting.present = true;
         if (which == 0) {
             setting.caption = "Enemy GFX Set";
-            setting.position = ed.P(9) + 2 * s;
-            setting.maxValue = byteLimit(ed.R(10, 1));
-            setting.followUp = SettingFollowUp::SpritesThenScreen;
+            setting.maxValue = byteLimit(tables.further(Further::MM3LastGraphicsSet));
+            setting.change = Change::sectionSprites();
         } else {
             setting.caption = "BG Palette";
-            setting.position = ed.P(9) + 2 * s + 1;
-            setting.maxValue = byteLimit(ed.P(18));
-            setting.followUp = SettingFollowUp::Palette;
+            setting.maxValue = byteLimit(tables.lastPalette());
+            setting.change = Change::sectionPalette();
             setting.isPalette = true;
         }
         break;
@@ -76,15 +70,13 @@ SectionSetting sectionSetting(const Editor& ed, int which) {
         setting.present = true;
         if (which == 0) {
             setting.caption = "BG Palette";
-            setting.position = ed.P(9) + s;
-            setting.maxValue = byteLimit(ed.P(18));
-            setting.followUp = SettingFollowUp::Palette;
+            setting.maxValue = byteLimit(tables.lastPalette());
+            setting.change = Change::sectionPalette();
             setting.isPalette = true;
         } else {
             setting.caption = "PPU Effect";
-            setting.position = ed.P(10) + s;
-            setting.maxValue = byteLimit(ed.R(10, 11));
-            setting.followUp = SettingFollowUp::EffectsThenScreen;
+            setting.maxValue = byteLimit(tables.further(Further::MM4LastEffect));
+            setting.change = Change::sectionEffects(section);
         }
         break;
     default:
@@ -93,17 +85,16 @@ SectionSetting sectionSetting(const Editor& ed, int which) {
     return setting;
 }
 
-SettingFollowUp writeSectionSetting(Editor& ed, int which, int64_t value) {
-    const SectionSetting setting = sectionSetting(ed, which);
-    if (!setting.present) return SettingFollowUp::None;
-    ed.setByte(setting.position, static_cast<int>(clampTo(value, 0, setting.maxValue)));
-    return setting.followUp;
+Change writeSectionSetting(Document& doc, int section, int which, int64_t value) {
+    const SectionSetting setting = sectionSetting(doc.tables(), section, which);
+    if (!setting.present) return Change::nothing();
+    setSectionSetting(doc, section, which, static_cast<int>(clampTo(value, 0, setting.maxValue)));
+    return setting.change;
 }
 
-SettingFollowUp stepSectionSetting(Editor& ed, int which, int delta) {
-    const SectionSetting setting = sectionSetting(ed, which);
-    if (!setting.present) return SettingFollowUp::None;
-    return writeSectionSetting(ed, which, int64_t{ed.byte(setting.position)} + delta);
+Change stepSectionSetting(Document& doc, int section, int which, int delta) {
+    const int stored = doc.tables().sectionSetting(section, which);
+    return writeSectionSetting(doc, section, which, int64_t{stored} + delta);
 }
 
 } // namespace orvane

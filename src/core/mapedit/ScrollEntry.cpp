@@ -1,6 +1,7 @@
 #include "core/mapedit/ScrollEntry.h"
 
-#include "core/app/Editor.h"
+#include "core/level/Document.h"
+#include "core/level/SectionView.h"
 #include "core/mapedit/ScrollMap.h"
 #include "core/resdata/HexVal.h"
 #include "core/resdata/ResString.h"
@@ -22,10 +23,6 @@ bool isDigit(char c) {
 }
 
 } // namespace
-
-int64_t scrollEntryPosition(const Editor& ed) {
-    return ed.P(8) + ed.CurSection;
-}
 
 int scrollTypeOf(int editMode, int b) {
     return (b & 0xFF) >> typeShift(editMode);
@@ -87,55 +84,61 @@ int typedScrollLength(std::string_view text) {
     return leadingWholeNumberBits(text, 5);
 }
 
-int setCurrentScrollType(Editor& ed, int type) {
-    const int64_t pos = scrollEntryPosition(ed);
-    const int b = withScrollType(ed.EditMode, ed.byte(pos), type);
-    ed.setByte(pos, b);
-    return b;
+namespace {
+// Rewrites one field of a section's entry and reports what that moves: a new length moves
+// screens into other sections, a new type does not.
+Change rewriteEntry(Document& doc, int section, int (*with)(int, int, int), int value,
+                    Change change) {
+    setScrollEntry(doc, section, with(doc.EditMode, doc.tables().scrollEntry(section), value));
+    return change;
+}
+} // namespace
+
+Change setScrollType(Document& doc, int section, int type) {
+    return rewriteEntry(doc, section, withScrollType, type, Change::nothing());
 }
 
-int stepCurrentScrollType(Editor& ed, int delta) {
-    return setCurrentScrollType(ed, scrollTypeOf(ed.EditMode, ed.byte(scrollEntryPosition(ed))) +
-                                        delta);
+Change stepScrollType(Document& doc, int section, int delta) {
+    const int b = doc.tables().scrollEntry(section);
+    return setScrollType(doc, section, scrollTypeOf(doc.EditMode, b) + delta);
 }
 
-int setCurrentScrollLength(Editor& ed, int length) {
-    const int64_t pos = scrollEntryPosition(ed);
-    const int b = withScrollLength(ed.EditMode, ed.byte(pos), length);
-    ed.setByte(pos, b);
-    return b;
+Change setScrollLength(Document& doc, int section, int length) {
+    return rewriteEntry(doc, section, withScrollLength, length, Change::screen());
 }
 
-int stepCurrentScrollLength(Editor& ed, int delta) {
-    return setCurrentScrollLength(
-        ed, scrollLengthOf(ed.EditMode, ed.byte(scrollEntryPosition(ed))) + delta);
+Change stepScrollLength(Document& doc, int section, int delta) {
+    const int b = doc.tables().scrollEntry(section);
+    return setScrollLength(doc, section, scrollLengthOf(doc.EditMode, b) + delta);
 }
 
-std::string scrollTypeName(const Editor& ed, int type) {
-    const int slot = ed.EditMode == kMM5 ? 22 : 21;
-    return ResString(*ed.Res, ed.R(slot, type));
+std::string scrollTypeName(const LevelTables& tables, int type) {
+    const ResSlot slot =
+        tables.game() == kMM5 ? ResSlot::MM5ScrollTypeNames : ResSlot::ScrollTypeNames;
+    return ResString(tables.res(), tables.resource(slot, type));
 }
 
-std::string scrollSummary(const Editor& ed) {
-    const int b = ed.byte(scrollEntryPosition(ed));
-    return "(" + scrollTypeName(ed, scrollTypeOf(ed.EditMode, b)) + " x " +
-           std::to_string(scrollLengthOf(ed.EditMode, b) + 1) + ")";
+std::string scrollSummary(const LevelTables& tables, int section) {
+    const int b = tables.scrollEntry(section);
+    const int mode = tables.game();
+    return "(" + scrollTypeName(tables, scrollTypeOf(mode, b)) + " x " +
+           std::to_string(scrollLengthOf(mode, b) + 1) + ")";
 }
 
-int shownDirection(const Editor& ed) {
-    if (ed.CurScrn != ed.SectionEnd - 1) return kDirRight;
-    const ScrollFormat fmt = scrollFormat(ed.EditMode);
-    const int64_t pos = scrollEntryPosition(ed);
-    const int b = ed.byte(pos);
-    return directionAfter(fmt.flagsOf(b), fmt.flagsOf(ed.byte(pos + 1)), fmt.lengthOf(b), kDirUp);
+int shownDirection(const LevelTables& tables, const ScreenView& view) {
+    if (view.CurScrn != view.SectionEnd - 1) return kDirRight;
+    const ScrollFormat fmt = scrollFormat(tables.game());
+    const int b = tables.scrollEntry(view.CurSection);
+    return directionAfter(fmt.flagsOf(b), fmt.flagsOf(tables.scrollEntry(view.CurSection + 1)),
+                          fmt.lengthOf(b), kDirUp);
 }
 
-bool shownSplit(const Editor& ed) {
-    if (ed.CurScrn != ed.SectionStart) return false;
-    const ScrollFormat fmt = scrollFormat(ed.EditMode);
-    const int64_t pos = scrollEntryPosition(ed);
-    const int flags = fmt.flagsOf(ed.byte(pos));
-    const int previous = ed.CurSection > 0 ? fmt.flagsOf(ed.byte(pos - 1)) : 0;
+bool shownSplit(const LevelTables& tables, const ScreenView& view) {
+    if (view.CurScrn != view.SectionStart) return false;
+    const ScrollFormat fmt = scrollFormat(tables.game());
+    const int flags = fmt.flagsOf(tables.scrollEntry(view.CurSection));
+    const int previous =
+        view.CurSection > 0 ? fmt.flagsOf(tables.scrollEntry(view.CurSection - 1)) : 0;
     return (flags == 2 && isRightRun(previous)) || ((flags == 4 || flags == 8) && previous == 10);
 }
 

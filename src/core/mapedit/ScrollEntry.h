@@ -4,16 +4,19 @@
 #include <string>
 #include <string_view>
 
+#include "core/level/Change.h"
+
 namespace orvane {
 
-struct Editor;
+struct Document;
+class LevelTables;
+struct ScreenView;
 
-// The current scroll section as the Screen Editor's detailed mode shows and edits it:
-// the byte at P(8) + CurSection read as a type and a screen length in the game's own
-// format (mm3, mm4: high and low nibble; mm5: top three bits and low five bits). Edits
-// wrap inside their bit field and never touch the other bits.
+// A scroll section as the detailed scroll editing shows and edits it: its
+// scroll-map byte read as a type and a screen length in the game's own format (mm3, mm4:
+// high and low nibble; mm5: top three bits and low five bits). Edits wrap inside their
+// bit field and never touch the other bits.
 
-int64_t scrollEntryPosition(const Editor& ed);
 int scrollTypeOf(int editMode, int b);
 int scrollLengthOf(int editMode, int b);
 int withScrollType(int editMode, int b, int type);     // type taken modulo its field
@@ -34,21 +37,22 @@ int typedScrollLength(std::string_view text);
 // low `bits` bits, so any length of digits is read without overflow.
 int leadingWholeNumberBits(std::string_view text, int bits);
 
-// Detailed-mode edits of the current section byte. Each writes the byte and returns it.
-int setCurrentScrollType(Editor& ed, int type);
-int stepCurrentScrollType(Editor& ed, int delta);
-int setCurrentScrollLength(Editor& ed, int length);
-int stepCurrentScrollLength(Editor& ed, int delta);
+// Detailed-mode edits of a section's byte. A new type moves no screen into another
+// section (nothing for other windows to follow); a new length does (the screen).
+Change setScrollType(Document& doc, int section, int type);
+Change stepScrollType(Document& doc, int section, int delta);
+Change setScrollLength(Document& doc, int section, int length);
+Change stepScrollLength(Document& doc, int section, int delta);
 
-// The name of scroll type `type` from the resource data (slot 21 for mm3 and mm4, 22
-// for mm5), and the summary "(name x screens)" of the current section.
-std::string scrollTypeName(const Editor& ed, int type);
-std::string scrollSummary(const Editor& ed);
+// The name of scroll type `type` from the resource data (one list for mm3 and mm4, one
+// for mm5), and the summary "(name x screens)" of a section.
+std::string scrollTypeName(const LevelTables& tables, int type);
+std::string scrollSummary(const LevelTables& tables, int section);
 
-// What the simple mode shows for the current screen: the direction it is left in (right
+// What the simple mode shows for the screen on view: the direction it is left in (right
 // unless it is the last screen of its section, where the section types decide), and
 // whether a new section starts at it after a right run.
-int shownDirection(const Editor& ed);
-bool shownSplit(const Editor& ed);
+int shownDirection(const LevelTables& tables, const ScreenView& view);
+bool shownSplit(const LevelTables& tables, const ScreenView& view);
 
 } // namespace orvane

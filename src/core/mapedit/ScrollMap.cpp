@@ -1,9 +1,10 @@
 #include "core/mapedit/ScrollMap.h"
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
-#include "core/app/Editor.h"
+#include "core/level/Document.h"
 
 namespace orvane {
 
@@ -49,46 +50,27 @@ int directionAfter(int flags, int nextFlags, int length, int fallback) {
     }
 }
 
-std::pair<int, int> readSectionSettings(const Editor& ed, int section) {
-    switch (ed.EditMode) {
-    case kMM3:
-        return {ed.byte(ed.P(9) + 2 * section), ed.byte(ed.P(9) + 2 * section + 1)};
-    case kMM4:
-        return {ed.byte(ed.P(9) + section), ed.byte(ed.P(10) + section)};
-    default:
-        return {ed.byte(ed.P(9) + section), 0};
-    }
+std::pair<int, int> readSectionSettings(const LevelTables& tables, int section) {
+    return {tables.sectionSetting(section, 0), tables.sectionSetting(section, 1)};
 }
 
-void writeSectionSettings(Editor& ed, int section, int first, int second) {
-    switch (ed.EditMode) {
-    case kMM3:
-        ed.setByte(ed.P(9) + 2 * section, first);
-        ed.setByte(ed.P(9) + 2 * section + 1, second);
-        break;
-    case kMM4:
-        ed.setByte(ed.P(9) + section, first);
-        ed.setByte(ed.P(10) + section, second);
-        break;
-    default:
-        ed.setByte(ed.P(9) + section, first);
-        break;
-    }
+void writeSectionSettings(Document& doc, int section, int first, int second) {
+    setSectionSetting(doc, section, 0, first);
+    setSectionSetting(doc, section, 1, second);
 }
 
-void ScrollMapDecode(const Editor& ed, ScreenLists& lists) {
-    const ScrollFormat fmt = scrollFormat(ed.EditMode);
-    const int64_t map = ed.P(8);
+void ScrollMapDecode(const LevelTables& tables, ScreenLists& lists) {
+    const ScrollFormat fmt = scrollFormat(tables.game());
     int scr = 0;
     for (int i = 0; i < ScreenLists::kMaxSections; ++i) {
-        const int b = ed.byte(map + i);
+        const int b = tables.scrollEntry(i);
         if (b == 0) break;
         const int length = fmt.lengthOf(b);
         const int flags = fmt.flagsOf(b);
-        const int next = fmt.flagsOf(ed.byte(map + i + 1));
-        const int previous = i > 0 ? fmt.flagsOf(ed.byte(map + i - 1)) : 0;
+        const int next = fmt.flagsOf(tables.scrollEntry(i + 1));
+        const int previous = i > 0 ? fmt.flagsOf(tables.scrollEntry(i - 1)) : 0;
 
-        const auto [a, bset] = readSectionSettings(ed, i);
+        const auto [a, bset] = readSectionSettings(tables, i);
         for (int j = 0; j <= length; ++j)
             lists.setSettings(scr + j, a, bset);
         for (int j = 1; j <= length; ++j)
@@ -105,10 +87,10 @@ void ScrollMapDecode(const Editor& ed, ScreenLists& lists) {
     if (scr > 0) lists.setDir(scr - 1, kDirRight);
 }
 
-EncodeResult ScrollMapEncode(Editor& ed, const ScreenLists& lists) {
+EncodeResult ScrollMapEncode(Document& doc, const ScreenLists& lists) {
     const int total = std::clamp(lists.ScreenTotal, 0, ScreenLists::kCapacity);
     if (total == 0) return {EncodeStatus::Empty, 0};
-    const ScrollFormat fmt = scrollFormat(ed.EditMode);
+    const ScrollFormat fmt = scrollFormat(doc.EditMode);
 
     // Plan first: a map that does not fit leaves the ROM untouched.
     std::vector<PlannedSection> plan;
@@ -150,15 +132,54 @@ EncodeResult ScrollMapEncode(Editor& ed, const ScreenLists& lists) {
     const int sections = static_cast<int>(plan.size());
     if (sections > ScreenLists::kMaxSections) return {EncodeStatus::TooManySections, sections};
 
-    const int64_t map = ed.P(8);
     for (int e = 0; e < sections; ++e) {
         const PlannedSection& p = plan[static_cast<size_t>(e)];
-        ed.setByte(map + e, p.code);
-        writeSectionSettings(ed, e, lists.setA(p.firstScreen), lists.setB(p.firstScreen));
+        setScrollEntry(doc, e, p.code);
+        writeSectionSettings(doc, e, lists.setA(p.firstScreen), lists.setB(p.firstScreen));
     }
-    ed.setByte(map + sections, 0);
-    writeSectionSettings(ed, sections, 0, 0);
+    setScrollEntry(doc, sections, 0);
+    writeSectionSettings(doc, sections, 0, 0);
     return {EncodeStatus::Written, sections};
+}
+
+namespace {
+ScrollMapEdit editScreenInMap(Document& doc, ScreenLists& lists, int screen,
+                              const std::function<void(ScreenLists&)>& change,
+                              const std::function<void(ScreenLists&)>& undo) {
+    ScrollMapDecode(doc.tables(), lists);
+    // A screen the map does not reach (or an empty map) has nothing to change.
+    if (screen < 0 || screen >= lists.ScreenTotal)
+        return {ScrollMapEdit::Unreached, Change::nothing(), 0};
+    change(lists);
+    const EncodeResult result = ScrollMapEncode(doc, lists);
+    if (result.status == EncodeStatus::TooManySections) {
+        undo(lists);
+        return {ScrollMapEdit::TooManySections, Change::nothing(), result.sections};
+    }
+    return {ScrollMapEdit::Rebuilt, Change::screen(), result.sections};
+}
+} // namespace
+
+ScrollMapEdit setScreenDirection(Document& doc, ScreenLists& lists, int screen, int dir) {
+    int before = kDirUp;
+    return editScreenInMap(
+        doc, lists, screen,
+        [&](ScreenLists& l) {
+            before = l.dir(screen);
+            l.setDir(screen, dir);
+        },
+        [&](ScreenLists& l) { l.setDir(screen, before); });
+}
+
+ScrollMapEdit setScreenSplit(Document& doc, ScreenLists& lists, int screen, bool on) {
+    bool before = false;
+    return editScreenInMap(
+        doc, lists, screen,
+        [&](ScreenLists& l) {
+            before = l.split(screen);
+            l.setSplit(screen, on);
+        },
+        [&](ScreenLists& l) { l.setSplit(screen, before); });
 }
 
 } // namespace orvane

@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/level/Change.h"
+
 namespace orvane {
 
-struct Editor;
+struct Document;
+class LevelTables;
 
 // Directions in which the game leaves a screen; also the rows of the direction list.
 constexpr int kDirUp = 0;
@@ -39,15 +42,14 @@ bool isRightRun(int flags);
 // followed by a section of type `nextFlags`; `fallback` when the rules do not say.
 int directionAfter(int flags, int nextFlags, int length, int fallback);
 
-// The two per-section setting bytes that travel with a section when the map is rebuilt:
-// mm3 the pair at P(9) + 2i; mm4 the palette byte at P(9) + i and the effect byte at
-// P(10) + i; mm5 the one byte at P(9) + i (its second setting is always 0).
-std::pair<int, int> readSectionSettings(const Editor& ed, int section);
-void writeSectionSettings(Editor& ed, int section, int first, int second);
+// The two per-section setting bytes that travel with a section when the map is rebuilt
+// (mm5's second setting is always 0).
+std::pair<int, int> readSectionSettings(const LevelTables& tables, int section);
+void writeSectionSettings(Document& doc, int section, int first, int second);
 
-// The scroll map seen screen by screen, as simple-mode editing needs it. The Screen
-// Editor owns one for as long as it exists. Every access is bounds-checked: a screen
-// beyond the lists reads as going up, with a split mark, and writes to it are dropped.
+// The scroll map seen screen by screen, as simple-mode editing needs it. The window that
+// edits the map this way owns one for as long as it exists. Every access is bounds-checked: a
+// screen beyond the lists reads as going up, with a split mark, and writes to it are dropped.
 struct ScreenLists {
     static constexpr int kMaxSections = 32; // sections the map holds before its end byte
     // A damaged map of 32 sections of 32 screens each is the most a decode can produce.
@@ -85,12 +87,12 @@ struct ScreenLists {
     }
 };
 
-// Reads the scroll map at P(8) (up to 32 sections, or to its end byte 0) into the lists:
+// Reads the scroll map (up to 32 sections, or to its end byte 0) into the lists:
 // every screen's direction and section settings, and a split mark at the first screen
 // of a right run that follows another right run. Split marks are only ever added, so
 // marks the user set stay while the window lives; ScreenTotal becomes the number of
 // screens the map holds (0 for an empty map).
-void ScrollMapDecode(const Editor& ed, ScreenLists& lists);
+void ScrollMapDecode(const LevelTables& tables, ScreenLists& lists);
 
 enum class EncodeStatus { Written, Empty, TooManySections };
 struct EncodeResult {
@@ -104,6 +106,21 @@ struct EncodeResult {
 // the length field allows becomes consecutive right sections. Writes nothing when the
 // lists hold no screen, or when they need more than 32 sections; else writes the
 // sections and the end byte (with zeroed settings) and nothing beyond.
-EncodeResult ScrollMapEncode(Editor& ed, const ScreenLists& lists);
+EncodeResult ScrollMapEncode(Document& doc, const ScreenLists& lists);
+
+// A simple-mode edit of one screen: the lists are read from the map again, the screen's
+// direction or split mark changed, and the map rebuilt. A screen the map does not reach
+// changes nothing; a map that would need too many sections is left as it was, and so
+// are the lists.
+struct ScrollMapEdit {
+    enum Outcome { Unreached, Rebuilt, TooManySections };
+    Outcome outcome = Unreached;
+    Change change;    // the screen, when rebuilt
+    int sections = 0; // sections the new map needs
+};
+ScrollMapEdit setScreenDirection(Document& doc, ScreenLists& lists, int screen, int dir);
+// Ticking the switch starts a new right section at the screen; clearing it removes the
+// mark, so a split set by mistake can be taken back.
+ScrollMapEdit setScreenSplit(Document& doc, ScreenLists& lists, int screen, bool on);
 
 } // namespace orvane

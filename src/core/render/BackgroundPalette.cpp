@@ -19,54 +19,42 @@ void setBackgroundColour(Editor& ed, int slot, int c) {
     ed.BmpCols[s + 80] = ed.NesPal[i];
 }
 
-bool chooseRecord(Editor& ed) {
-    switch (ed.EditMode) {
-    case kMM3:
-        ed.CurBGPal = ed.byte(ed.P(9) + 2 * int64_t{ed.CurSection} + 1);
-        return true;
-    case kMM4: {
-        // A section whose palette byte is 0 keeps the colours it was entered with.
-        const int v = ed.byte(ed.P(9) + ed.CurSection);
-        if (!ed.ForcePalLoad && ed.CurSection != 0 && v < 1) return false;
-        ed.CurBGPal = v;
-        return true;
-    }
-    default:
-        ed.CurBGPal = 0;
-        return true;
-    }
+bool chooseRecord(Editor& ed, const LevelTables& tables, bool levelLoad) {
+    const int v = tables.sectionPalette(ed.CurSection); // mm5 sections always use record 0
+    // An mm4 section whose palette byte is 0 keeps the colours it was entered with.
+    if (ed.EditMode == kMM4 && !levelLoad && ed.CurSection != 0 && v < 1) return false;
+    ed.CurBGPal = v;
+    return true;
 }
 
-void loadRecord(Editor& ed) {
-    const int64_t record = ed.P(15) + 20 * int64_t{ed.CurBGPal};
+void loadRecord(Editor& ed, const LevelTables& tables) {
     for (int j = 0; j < 4; ++j)
-        ed.PalAnimId[static_cast<size_t>(j)] = ed.byte(record + 16 + j);
+        ed.PalAnimId[static_cast<size_t>(j)] = tables.paletteRecordByte(ed.CurBGPal, 16 + j);
     for (int i = 0; i < 16; ++i)
-        setBackgroundColour(ed, i, ed.byte(record + (i % 4 == 0 ? 0 : i)));
+        setBackgroundColour(ed, i, tables.paletteRecordByte(ed.CurBGPal, i % 4 == 0 ? 0 : i));
 }
 
 // Palette objects: enemy-list entries of type 0xC0 and up on the section's screens. The
 // first object naming an animation for a palette starts it; any later one for the same
 // palette, and every plain one, sets that palette's colours 1..3.
-void applyPaletteObjects(Editor& ed) {
+void applyPaletteObjects(Editor& ed, const LevelTables& tables) {
     std::array<bool, 4> started{};
     int highest = 0;
-    const int64_t last = ed.P(19);
+    const int64_t last = tables.lastEnemySlot();
     for (int64_t n = 0; n <= last; ++n) {
-        const int sc = ed.byte(ed.P(11) + n);
+        const int sc = tables.enemyScreen(n);
         if (sc > highest) highest = sc;
         if (sc < highest) continue; // out of screen order: the game never reaches it
         if (sc < ed.SectionStart || sc >= ed.SectionEnd) continue;
-        const int t = ed.byte(ed.P(14) + n);
+        const int t = tables.enemyType(n);
         if (t < 0xC0) continue;
         const int q = t & 63;
-        const int b = ed.byte(ed.R(10, 8) + q) & 3;
-        const int m = ed.byte(ed.R(10, 9) + q);
+        const int b = tables.objectPaletteSlot(q) & 3;
+        const int m = tables.objectKind(q);
         const auto pb = static_cast<size_t>(b);
         if (started[pb] || m < 128) {
-            const int64_t quad = ed.R(10, 10) + 4 * m;
             for (int j = 1; j <= 3; ++j)
-                setBackgroundColour(ed, 4 * b + j, ed.byte(quad + j));
+                setBackgroundColour(ed, 4 * b + j, tables.fourColourPaletteByte(m, j));
         } else {
             started[pb] = true;
             ed.PalAnimId[pb] = m;
@@ -78,10 +66,11 @@ void applyPaletteObjects(Editor& ed) {
 
 } // namespace
 
-bool loadBackgroundPalette(Editor& ed, int animcl) {
-    const bool chosen = chooseRecord(ed);
-    if (chosen) loadRecord(ed);
-    if (ed.EditMode == kMM4) applyPaletteObjects(ed);
+bool loadBackgroundPalette(Editor& ed, int animcl, bool levelLoad) {
+    const LevelTables tables = ed.tables();
+    const bool chosen = chooseRecord(ed, tables, levelLoad);
+    if (chosen) loadRecord(ed, tables);
+    if (ed.EditMode == kMM4) applyPaletteObjects(ed, tables);
     if (animcl == 1) Anim_Reset(ed);
     return chosen;
 }

@@ -25,7 +25,7 @@ uint32_t brighten(uint32_t c) {
 
 } // namespace
 
-void ReloadNESPAL(Editor& ed, const std::vector<uint8_t>& palFileBytes) {
+void ReloadNESPAL(ColourTables& ed, const std::vector<uint8_t>& palFileBytes) {
     // A short or missing file is not an error: whatever it does not cover reads as 0,
     // so those colours are black (a cut-off record keeps the channels it has).
     auto at = [&palFileBytes](size_t i) -> uint32_t {
@@ -39,7 +39,7 @@ void ReloadNESPAL(Editor& ed, const std::vector<uint8_t>& palFileBytes) {
     }
 }
 
-void setFixedColours(Editor& ed) {
+void setFixedColours(ColourTables& ed) {
     // Frames, marker outlines: colours chosen to stand out against any NES palette.
     ed.BmpCols[33] = rgb(160, 160, 160);
     ed.BmpCols[34] = rgb(255, 255, 255);
@@ -51,23 +51,19 @@ void setFixedColours(Editor& ed) {
 }
 
 void GetMMCols(Editor& ed) {
-    const int64_t block = ed.P(49);
+    const LevelTables tables = ed.tables();
     for (int i = 0; i < 16; ++i) {
         const size_t slot = static_cast<size_t>(64 + i);
         if (i % 4 == 0)
             ed.BmpCols[slot] = kTransparentMarker;
         else if (i < 8)
-            ed.BmpCols[slot] = ed.NesPal[ed.byte(block + i)];
+            ed.BmpCols[slot] = ed.NesPal[static_cast<size_t>(tables.spritePaletteByte(i))];
         // Sprite palettes 2 and 3 belong to the current section's sprite set-up.
     }
 }
 
-void Update_Global_Pal(Editor& ed) {
-    // Slots 128..255 are never copied: they stay as each bitmap was created.
-    for (WinBitmap& bmp : ed.Bitmaps) {
-        std::copy_n(ed.BmpCols.begin(), 128, bmp.colours().begin());
-        bmp.touch();
-    }
+void Update_Global_Pal(ColourTables& colours) {
+    colours.Bitmaps.publish(colours.BmpCols);
 }
 
 int Clamp(int& value, int lo, int hi) {

@@ -6,22 +6,23 @@
 
 namespace orvane {
 
+struct ColourTables;
 struct Editor;
 
 // Builds NesPal, NesPalDark and NesPalBright from a palette file's bytes (RGB triples in
 // index order). Entries the bytes do not cover are black.
-void ReloadNESPAL(Editor& ed, const std::vector<uint8_t>& palFileBytes);
+void ReloadNESPAL(ColourTables& ed, const std::vector<uint8_t>& palFileBytes);
 
 // The seven fixed interface colours, slots 33..39, set once at start-up.
-void setFixedColours(Editor& ed);
+void setFixedColours(ColourTables& ed);
 
 // Sprite slots 64..79: colour 0 of each sprite palette is the transparent marker,
-// sprite palettes 0 and 1 come from the eight bytes at P(49). Does not copy the table
-// into the bitmaps; the caller runs Update_Global_Pal.
+// sprite palettes 0 and 1 come from the sprite palette bytes of the level tables. Does not
+// copy the table into the bitmaps; the caller runs Update_Global_Pal.
 void GetMMCols(Editor& ed);
 
-// Copies BmpCols slots 0..127 into the colour table of every bitmap of the editor.
-void Update_Global_Pal(Editor& ed);
+// Copies BmpCols slots 0..127 into the colour table of every registered bitmap.
+void Update_Global_Pal(ColourTables& colours);
 
 // value limited to lo..hi; the argument is set to the result too.
 int Clamp(int& value, int lo, int hi);
@@ -32,7 +33,7 @@ constexpr uint32_t kTransparentMarker = 0x800080;
 
 // Fixed colour slots the windows draw their grids and selection frames with.
 constexpr int kSlotGrid = 32;       // black: grid lines, erasing an old frame
-constexpr int kSlotFrameGrey = 33;  // current selection in the Tile and TSA Tables
-constexpr int kSlotFrameWhite = 34; // current selection in the Structure Table
+constexpr int kSlotFrameGrey = 33;  // current tile or block in their sheets
+constexpr int kSlotFrameWhite = 34; // current structure in its sheet
 
 } // namespace orvane

@@ -4,14 +4,6 @@
 
 namespace orvane {
 
-namespace {
-// The effect pointers are CPU addresses in 0xA000..0xBFFF; the page base places that
-// window in the file, and 17 steps over the iNES header into 1-based positions.
-int64_t listPosition(int low, int high, int64_t pageBase) {
-    return 256 * (high - 160 + pageBase) + low + 17;
-}
-} // namespace
-
 void EffectLoad(Editor& ed, int64_t eoff, int sizedim) {
     int64_t r = eoff + 8;
     for (int i = 0; i < 8; ++i) {
@@ -43,22 +35,31 @@ void EffectLoad(Editor& ed, int64_t eoff, int sizedim) {
     }
 }
 
-int64_t initialEffectListPosition(const Editor& ed) {
-    const int level = ed.CurLevel;
-    return listPosition(ed.byte(ed.R(10, 2) + level), ed.byte(ed.R(10, 3) + level), ed.R(10, 4));
-}
-
-int64_t sectionEffectListPosition(const Editor& ed, int section) {
-    const int x = ed.byte(ed.P(10) + section);
-    return listPosition(ed.byte(ed.R(10, 5) + x), ed.byte(ed.R(10, 6) + x), ed.R(10, 7));
-}
-
 void InitEffectLoad(Editor& ed) {
-    EffectLoad(ed, initialEffectListPosition(ed), 16);
+    EffectLoad(ed, ed.tables().levelEffectListPosition(ed.CurLevel), 16);
 }
 
 void ScrollEffectLoad(Editor& ed, int section) {
-    EffectLoad(ed, sectionEffectListPosition(ed, section), 1);
+    EffectLoad(ed, ed.tables().sectionEffectListPosition(section), 1);
+}
+
+EffectReload effectReloadFor(int game, int section, int loadedSection) {
+    if (game != kMM4 || section == loadedSection) return EffectReload::None;
+    return section == 0 ? EffectReload::Initial : EffectReload::Section;
+}
+
+bool loadSectionEffects(Editor& ed, int section) {
+    switch (effectReloadFor(ed.EditMode, section, ed.CurSection)) {
+    case EffectReload::None:
+        return false;
+    case EffectReload::Initial:
+        InitEffectLoad(ed);
+        return true;
+    case EffectReload::Section:
+        ScrollEffectLoad(ed, section);
+        return true;
+    }
+    return false;
 }
 
 } // namespace orvane

@@ -21,17 +21,24 @@ struct Editor;
 // past entry 511. Records with row 32 or more are skipped.
 void EffectLoad(Editor& ed, int64_t eoff, int sizedim);
 
-// Position of the current level's initial list, from the pointer tables at R10(2), R10(3)
-// and the page base R10(4).
-int64_t initialEffectListPosition(const Editor& ed);
-// Position of the list of section `section`, through the section's effect number at
-// P(10) + section and the pointer tables at R10(5), R10(6), page base R10(7).
-int64_t sectionEffectListPosition(const Editor& ed, int section);
-
 // EffectLoad of the current level's initial list with 16-tile groups (level load and
 // entering section 0).
 void InitEffectLoad(Editor& ed);
 // EffectLoad of section `section`'s list with single tiles.
 void ScrollEffectLoad(Editor& ed, int section);
+
+// Which effect list mm4 must apply when the screen on view now lies in `section`, the
+// effects of `loadedSection` being loaded. The list is loaded only on a section change, so
+// moving between the screens of one section keeps whatever tiles and sprite colours an
+// editor set up meanwhile.
+enum class EffectReload { None, Initial, Section };
+EffectReload effectReloadFor(int game, int section, int loadedSection);
+
+// Applies effectReloadFor with the editor's CurSection as the loaded section:
+// InitEffectLoad for section 0, ScrollEffectLoad(section) for any other. Returns true when
+// a list was applied; the caller then copies the colour table into the bitmaps
+// (Update_Global_Pal), since the sprite colours may have changed. Run it before the
+// editor enters the new section.
+bool loadSectionEffects(Editor& ed, int section);
 
 } // namespace orvane

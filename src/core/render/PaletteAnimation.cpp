@@ -10,33 +10,7 @@ bool inImage(const Editor& ed, int64_t pos, int64_t length) {
     return pos >= 1 && pos + length - 1 <= ed.RomImage.size();
 }
 
-// Offset of colour set `set` from the start of the colour sets.
-int64_t colourSetOffset(int mode, int set) {
-    const int64_t o = 3 * int64_t{set};
-    return mode == kMM4 ? o : o % 256;
-}
-
-int64_t colourSetBase(const Editor& ed) {
-    return ed.EditMode == kMM3 ? kMM3AnimColourSets : ed.P(56);
-}
-
 } // namespace
-
-int64_t paletteAnimationRecord(const Editor& ed, int a) {
-    switch (ed.EditMode) {
-    case kMM3:
-        return kMM3AnimRecords + ed.byte(kMM3AnimOffsets + a);
-    case kMM4:
-        // Pointer pairs hold CPU addresses in 0xA000..0xBFFF of the bank page P(55).
-        return 256 * (ed.byte(ed.P(54) + a) - 160 + ed.P(55)) + ed.byte(ed.P(53) + a) + 17;
-    default:
-        return ed.P(54) + ed.byte(ed.P(53) + a);
-    }
-}
-
-int64_t animationColourSetPosition(const Editor& ed, int set) {
-    return colourSetBase(ed) + colourSetOffset(ed.EditMode, set);
-}
 
 void Anim_Reset(Editor& ed) {
     ed.PalAnimWait.fill(0);
@@ -44,6 +18,7 @@ void Anim_Reset(Editor& ed) {
 }
 
 bool paletteAnimationTick(Editor& ed) {
+    const LevelTables tables = ed.tables();
     const bool mm3 = ed.EditMode == kMM3;
     // mm3 records carry their first target slot before the frames.
     const int64_t framesAt = mm3 ? 3 : 2;
@@ -55,7 +30,7 @@ bool paletteAnimationTick(Editor& ed) {
         if (id < 128) continue;
         const int a = id & 127;
 
-        const int64_t rec = paletteAnimationRecord(ed, a);
+        const int64_t rec = tables.animationRecordPosition(a);
         if (!inImage(ed, rec, framesAt)) continue;
         if (ed.PalAnimWait[p] < ed.byte(rec + 1)) {
             ++ed.PalAnimWait[p];
@@ -67,7 +42,7 @@ bool paletteAnimationTick(Editor& ed) {
         const int64_t frameAt = rec + framesAt + frame;
         if (!inImage(ed, frameAt, 1)) continue;
         const int set = ed.byte(frameAt);
-        const int64_t o = colourSetOffset(ed.EditMode, set);
+        const int64_t o = tables.animationColourSetOffset(set);
 
         if (!mm3 && o == 0) {
             // Colour set 0 is the end marker: the animation stops until the next
@@ -78,7 +53,7 @@ bool paletteAnimationTick(Editor& ed) {
             return written;
         }
 
-        const int64_t colours = colourSetBase(ed) + o;
+        const int64_t colours = tables.animationColourSetBase() + o;
         if (!inImage(ed, colours, 3)) continue;
         ed.PalAnimWait[p] = 0;
         ed.PalAnimFrame[p] = frame;

@@ -1,27 +1,12 @@
 #pragma once
 
-#include <cstdint>
-
 namespace orvane {
 
 struct Editor;
 
 // Palette animations cycle colours 1..3 of a background palette through frames, each
-// frame naming a colour set of three NES colours. mm3 keeps its records and sets at fixed
-// places; mm4 and mm5 find them through P(53)..P(56).
-
-// mm3's fixed tables: record offsets (one byte per animation), records, colour sets.
-constexpr int64_t kMM3AnimOffsets = 75281;
-constexpr int64_t kMM3AnimRecords = 75295;
-constexpr int64_t kMM3AnimColourSets = 75167;
-
-// Position R of the record of animation `a` (0..127) in the current game. The record is
-// R: last frame index, R + 1: delay, then (mm3 only) R + 2: first target slot, then one
-// colour-set byte per frame.
-int64_t paletteAnimationRecord(const Editor& ed, int a);
-// Position of the first of the three colours of colour set `set`, as the animation plays
-// it (mm3 and mm5 wrap the offset 3 * set at 256, mm4 does not).
-int64_t animationColourSetPosition(const Editor& ed, int set);
+// frame naming a colour set of three NES colours. The records and colour sets are found
+// through the level tables (animationRecordPosition, animationColourSetPosition).
 
 // Restarts every animation from frame 0 with nothing waited; PalAnimId is kept.
 void Anim_Reset(Editor& ed);

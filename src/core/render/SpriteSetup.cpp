@@ -5,8 +5,8 @@
 namespace orvane {
 
 namespace {
-// Colours 1..3 of sprite palettes 2 and 3 from eight bytes at `base` (bytes 0 and 4 are
-// colour 0, the transparent one).
+// Colours 1..3 of sprite palettes 2 and 3 from the eight bytes at `base` (bytes 0 and 4
+// are colour 0, the transparent one).
 void loadSpriteColours(Editor& ed, int64_t base) {
     for (int i = 1; i < 8; ++i) {
         if (i % 4 == 0) continue;
@@ -18,20 +18,21 @@ void loadSpriteColours(Editor& ed, int64_t base) {
 } // namespace
 
 void SprCHRPALSetup(Editor& ed) {
+    const LevelTables tables = ed.tables();
     if (ed.EditMode == kMM3) {
-        const int g = ed.byte(ed.P(9) + 2 * int64_t{ed.CurSection});
-        const int64_t banks = ed.R(10, 0) + 2 * g;
-        const int64_t chr = ed.Pr(2);
-        const int64_t a = chr + 1024 * int64_t{ed.byte(banks)};
-        const int64_t b = chr + 1024 * int64_t{ed.byte(banks + 1)};
+        const int g = tables.sectionGraphicsSet(ed.CurSection);
+        const int64_t chr = tables.rawParam(Param::TileGraphics);
+        const int64_t a = chr + 1024 * int64_t{tables.graphicsSetBank(g, 0)};
+        const int64_t b = chr + 1024 * int64_t{tables.graphicsSetBank(g, 1)};
         for (int i = 0; i < 64; ++i) {
             ed.TileAddr[static_cast<size_t>(384 + i)] = a + 16 * i;
             ed.TileAddr[static_cast<size_t>(448 + i)] = b + 16 * i;
         }
-        loadSpriteColours(ed, ed.P(27) + 8 * g);
+        loadSpriteColours(ed, tables.spritePaletteSetPosition(g, 0));
     } else if (ed.EditMode == kMM5) {
-        const int v = ed.byte(ed.P(9) + ed.CurSection) & 0x7F;
-        loadSpriteColours(ed, v > 0 ? ed.P(27) + 8 * (v - 1) : kMM5DefaultSpriteColours);
+        const int v = tables.sectionSpritePaletteSet(ed.CurSection) & 0x7F;
+        loadSpriteColours(ed, v > 0 ? tables.spritePaletteSetPosition(v - 1, 0)
+                                    : kMM5DefaultSpriteColours);
     }
 }
 

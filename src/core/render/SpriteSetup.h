@@ -1,13 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 namespace orvane {
 
 struct Editor;
-
-// Where mm5 keeps the sprite colours of sections whose sprite palette set is 0.
-constexpr int64_t kMM5DefaultSpriteColours = 251083;
 
 // The current section's sprite tiles and sprite colours (colours 1..3 of sprite palettes
 // 2 and 3, slots 73..75 and 77..79, with their source positions in SprColPos so an

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstring>
 
 namespace orvane {
@@ -66,15 +65,6 @@ DecodedTile decode(const uint8_t* bytes16, bool vflip, bool hflip) {
 // 0xFF in every byte whose colour is not 0, the sprite routines' write mask.
 uint64_t opaqueMask(uint64_t colours) {
     return ((colours | (colours >> 1)) & kEveryByte) * 0xFF;
-}
-
-// Tile offsets come in as doubles. Far-off or non-numeric values cannot name a ROM
-// position and are refused before the conversion to an integer.
-bool tileOffset(double T, int64_t& off) {
-    constexpr double kFar = 9007199254740992.0; // 2^53
-    if (!(T >= -kFar && T <= kFar)) return false;
-    off = std::llrint(T);
-    return true;
 }
 
 // The 16 tile bytes, read straight from the image when they all lie inside it; bytes
@@ -260,11 +250,10 @@ TileRows tileRows(const DecodedTile& tile, int pal, bool transparent) {
     return t;
 }
 
-void spriteTile(WinBitmap& bmp, const std::vector<uint8_t>* source, const Rom& rom, double T,
+void spriteTile(WinBitmap& bmp, const std::vector<uint8_t>* source, const Rom& rom, int64_t off,
                 int pal, int x, int y, int scale, int vflip, int hflip) {
-    int64_t off = 0;
     // Tiles wholly outside the image read as zeros: all transparent, nothing to do.
-    if (tileOffset(T, off) && off > -16 && off < rom.size()) {
+    if (off > -16 && off < rom.size()) {
         const std::array<uint8_t, 16> bytes = tileBytes(rom, off);
         TileRows t = tileRows(decode(bytes.data(), vflip != 0, hflip != 0), pal, true);
         auto limit = static_cast<int64_t>(bmp.pixels().size());
@@ -305,23 +294,19 @@ void fillRows(WinBitmap& bmp, int x1, int y1, int x2, int y2, int colour) {
 
 } // namespace
 
-void DrawTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, int scale) {
-    int64_t off = 0;
-    const uint8_t* bytes = nullptr;
-    if (T >= 0 && T <= static_cast<double>(rom.size() - 16) && tileOffset(T, off))
-        bytes = rom.tile(off);
-    if (bytes)
+void DrawTile(WinBitmap& bmp, const Rom& rom, int64_t T, int pal, int x, int y, int scale) {
+    if (const uint8_t* bytes = rom.tile(T))
         writeTile(bmp, static_cast<int64_t>(bmp.pixels().size()),
                   tileRows(decode(bytes, false, false), pal, false), x, y, scale);
     bmp.touchPixels();
 }
 
-void DrawSprTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, int scale,
+void DrawSprTile(WinBitmap& bmp, const Rom& rom, int64_t T, int pal, int x, int y, int scale,
                  int vflip, int hflip) {
     spriteTile(bmp, nullptr, rom, T, pal, x, y, scale, vflip, hflip);
 }
 
-void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Rom& rom, double T,
+void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Rom& rom, int64_t T,
                     int x, int y, int scale, int vflip, int hflip) {
     spriteTile(bmp, &source, rom, T, 0, x, y, scale, vflip, hflip);
 }

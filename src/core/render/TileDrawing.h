@@ -17,18 +17,18 @@ namespace orvane {
 // The tile at 0-based ROM offset T, opaque and unflipped, top-left corner at (x, y),
 // each tile pixel a scale x scale square. Nothing is drawn unless the whole tile lies
 // inside the ROM image (0 <= T <= size - 16).
-void DrawTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, int scale);
+void DrawTile(WinBitmap& bmp, const Rom& rom, int64_t T, int pal, int x, int y, int scale);
 
 // As DrawTile, but colour 0 is transparent and the tile may be mirrored (vflip top to
 // bottom, hflip left to right; any non-zero value mirrors). Tile bytes outside the ROM
 // image read as 0, so an out-of-image tile draws nothing.
-void DrawSprTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y, int scale,
+void DrawSprTile(WinBitmap& bmp, const Rom& rom, int64_t T, int pal, int x, int y, int scale,
                  int vflip, int hflip);
 
 // Erases a sprite drawn by DrawSprTile with the same arguments: wherever that call would
 // write, the byte at the same index of `source` is copied instead (indices beyond the
 // end of `source` are left alone).
-void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Rom& rom, double T,
+void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Rom& rom, int64_t T,
                     int x, int y, int scale, int vflip, int hflip);
 
 // Lines and rectangles write only indices 0 <= i < min(W*Hp, buffer size), Hp being the

@@ -1,6 +1,6 @@
 #include "core/render/TilePalette.h"
 
-#include "core/app/Editor.h"
+#include "core/level/LevelTables.h"
 
 namespace orvane {
 
@@ -13,21 +13,18 @@ constexpr int kExaminedStructures = 255; // structures 0..254
 
 } // namespace
 
-std::array<uint8_t, 256> tileBlocks(const Editor& ed) {
-    const int64_t tiles = ed.P(3);
-    const int64_t structures = ed.P(5);
-
+std::array<uint8_t, 256> tileBlocks(const LevelTables& tables) {
     std::array<bool, 256> usedByStructure{};
     for (int s = 0; s < kExaminedStructures; ++s)
         for (int q = 0; q < 4; ++q)
-            usedByStructure[ed.byte(structures + 4 * s + q)] = true;
+            usedByStructure[static_cast<size_t>(tables.structureQuarter(s, q))] = true;
 
     std::array<uint8_t, 256> chosen{}; // block 0 when no block qualifies
     std::array<bool, 256> found{};
     for (int b = 0; b < kExaminedBlocks; ++b) {
         if (!usedByStructure[static_cast<size_t>(b)]) continue;
         for (int q = 0; q < 4; ++q) {
-            const uint8_t t = ed.byte(tiles + 256 * q + b);
+            const auto t = static_cast<size_t>(tables.blockTile(b, q));
             if (found[t]) continue;
             found[t] = true;
             chosen[t] = static_cast<uint8_t>(b);
@@ -36,11 +33,11 @@ std::array<uint8_t, 256> tileBlocks(const Editor& ed) {
     return chosen;
 }
 
-std::array<uint8_t, 256> tilePalettes(const Editor& ed) {
-    const std::array<uint8_t, 256> blocks = tileBlocks(ed);
+std::array<uint8_t, 256> tilePalettes(const LevelTables& tables) {
+    const std::array<uint8_t, 256> blocks = tileBlocks(tables);
     std::array<uint8_t, 256> palettes{};
     for (size_t t = 0; t < 256; ++t)
-        palettes[t] = ed.byte(ed.P(4) + blocks[t]) & 0x0F;
+        palettes[t] = static_cast<uint8_t>(tables.blockPalette(blocks[t]));
     return palettes;
 }
 

@@ -7,22 +7,6 @@
 
 namespace orvane {
 
-// The eleven paletted bitmaps of the editor's picture areas.
-enum BitmapId {
-    kBmpPalEdPal = 0,    // PalEd PalPic
-    kBmpPalEdPal2 = 1,   // PalEd PalPic2
-    kBmpTileTable = 2,   // TileTable pic1
-    kBmpTsa = 3,         // TSATable tsapic
-    kBmpTsaPal = 4,      // TSATable PalPic
-    kBmpStrTable = 5,    // StrTable StrPic
-    kBmpScreenEd = 6,    // ScreenEd ScreenPic
-    kBmpEnemEd = 7,      // EnemEd ScreenPic (shown)
-    kBmpEnemEdClean = 8, // EnemEd background under the sprites, never shown
-    kBmpEnemEdExtra1 = 9,
-    kBmpEnemEdExtra2 = 10,
-    kBitmapCount = 11
-};
-
 // An 8-bit paletted bitmap: a 40-byte bitmap header, a 256-entry colour table of
 // 0x00RRGGBB values and a pixel buffer of colour-slot numbers. Pixel (x, y) is byte
 // W*y + x; the buffer holds (2W - 2)(H - 1) bytes, of which the first H rows are shown.

@@ -72,13 +72,11 @@ void Config::Update() {
 }
 
 void Config::EmuTB_Change() {
-    if (hasTag(m_emuTB)) return;
     m_hub.SetConfigText("emufname", m_emuTB->text());
     Update();
 }
 
 void Config::PALTB_Change() {
-    if (hasTag(m_palTB)) return;
     // Only the name is stored; "Reload Now" reads the file.
     m_hub.SetConfigText("palfile", m_palTB->text());
     Update();
@@ -106,7 +104,6 @@ void Config::PALReloadBtn_Click() {
 }
 
 void Config::PACheck_Click() {
-    if (hasTag(m_paCheck)) return;
     const int value = m_paCheck->isChecked() ? 1 : 0;
     m_hub.SetConfigNumber("palanim", value);
     m_hub.setPaletteAnimationRunning(value != 0);

@@ -2,36 +2,33 @@
 
 #include <QString>
 
+#include "core/level/Change.h"
+#include "gui/app/WindowFactory.h"
+
 namespace orvane {
 
 struct Editor;
+struct Selection;
 class ToolWindow;
 
-// The tool windows of the editor, one instance each.
-enum class WindowId {
-    PalEd,
-    TileTable,
-    TSATable,
-    StrTable,
-    ScreenEd,
-    EnemEd,
-    MiscEd,
-    Config,
-    DumpRes,
-    PalChart
-};
-
-// What the tool windows may ask of the main window: the shared editor state, the
-// refresh chain, the shared keys, configuration access and user messages. The main
-// window implements it; tests may implement it with a recording stand-in.
+// What the tool windows may ask of the main window: the shared editor state and the
+// user's choices, the refresh chain, the shared keys, configuration access and user
+// messages. The main window implements it; tests may implement it with a recording
+// stand-in.
 class Hub {
 public:
     virtual ~Hub() = default;
 
     virtual Editor& editor() = 0;
+    virtual Selection& selection() = 0;
 
     // Keys shared by every forwarding window (F5..F9, Shift+letter).
     virtual void Global_KeyDown(int keyCode, int shift) = 0;
+
+    // Every gesture of a window ends here with what its core call changed; the refresh
+    // that follows is picked from it (Update_Block after a block, Update_Scrn after the
+    // screen, ...). The window that made the edit has redrawn itself already.
+    virtual void changed(const Change& change);
 
     // Refresh chain: each forwards to the shown windows in a fixed order.
     virtual void Update_Level() = 0;

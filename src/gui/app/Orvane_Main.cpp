@@ -16,6 +16,7 @@
 #include "gui/app/KeyCodes.h"
 #include "gui/app/ToolWindow.h"
 #include "gui/app/WindowFactory.h"
+#include "gui/app/WindowOrder.h"
 
 namespace orvane {
 
@@ -91,20 +92,7 @@ void Orvane_Main::buildMenus() {
 
     QMenu* level = menuBar()->addMenu("Level");
     level->setObjectName("Menu_View");
-    const struct {
-        const char* name;
-        const char* caption;
-        WindowId id;
-    } views[] = {
-        {"View_PalEd", "Palette Editor", WindowId::PalEd},
-        {"View_TT", "Tile Table", WindowId::TileTable},
-        {"View_TSAT", "TSA Table", WindowId::TSATable},
-        {"View_StrT", "Structure Table", WindowId::StrTable},
-        {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd},
-        {"View_EnemEd", "Enemy Editor", WindowId::EnemEd},
-        {"Level_Misc", "Miscanneleous", WindowId::MiscEd},
-    };
-    for (const auto& v : views) {
+    for (const auto& v : windowOrder::kLevelMenu) {
         const WindowId id = v.id;
         QAction* a = add(level, v.name, v.caption, [this, id] { openWindow(id); });
         a->setEnabled(windowIsBuilt(id));
@@ -150,28 +138,8 @@ void Orvane_Main::Global_KeyDown(int keyCode, int shift) {
     if (keyCode == kKeyF8) File_Back();
     if (keyCode == kKeyF9) Tools_Test();
     if (shift != kShift) return; // Shift alone: not with Ctrl or Alt
-    switch (keyCode) {
-    case 'P':
-        openWindow(WindowId::PalEd);
-        break;
-    case 'T':
-        openWindow(WindowId::TileTable);
-        break;
-    case 'B':
-        openWindow(WindowId::TSATable);
-        break;
-    case 'R':
-        openWindow(WindowId::StrTable);
-        break;
-    case 'S':
-        openWindow(WindowId::ScreenEd);
-        break;
-    case 'E':
-        openWindow(WindowId::EnemEd);
-        break;
-    default:
-        break;
-    }
+    for (const auto& v : windowOrder::kLevelMenu)
+        if (v.shiftKey != 0 && keyCode == v.shiftKey) openWindow(v.id);
 }
 
 // ---- level navigation --------------------------------------------------------
@@ -226,12 +194,7 @@ void Orvane_Main::openWindow(WindowId id) {
 // ---- exit ----------------------------------------------------------------------
 
 void Orvane_Main::closeToolWindows() {
-    // The order in which the tool windows are closed on exit.
-    const WindowId order[] = {WindowId::Config,   WindowId::DumpRes,   WindowId::PalEd,
-                              WindowId::EnemEd,   WindowId::PalChart,  WindowId::StrTable,
-                              WindowId::ScreenEd, WindowId::TileTable, WindowId::TSATable,
-                              WindowId::MiscEd};
-    for (WindowId id : order) {
+    for (WindowId id : windowOrder::kClosing) {
         if (ToolWindow* w = existingWindow(id)) {
             m_windows[static_cast<size_t>(id)] = nullptr;
             delete w;

@@ -7,6 +7,7 @@
 
 #include "core/app/Editor.h"
 #include "gui/app/Hub.h"
+#include "gui/app/Selection.h"
 #include "gui/app/StartupOptions.h"
 
 class QAction;
@@ -50,6 +51,7 @@ public:
 
     // ---- Hub ----
     Editor& editor() override { return m_ed; }
+    Selection& selection() override { return m_selection; }
     void Global_KeyDown(int keyCode, int shift) override;
     void Update_Level() override;
     void Update_Scrn() override;
@@ -99,8 +101,13 @@ private:
     void closeToolWindows();
     ToolWindow* createWindow(WindowId id);
     void writeConfig();
+    // Update_Scrn; a level load has the section's palette record loaded whatever the
+    // section's palette byte says.
+    void refreshScreen(bool levelLoad);
+    void refreshBackgroundPalette(int upd, int animcl, bool levelLoad);
 
     Editor m_ed;
+    Selection m_selection;
     StartupOptions m_options;
     QString m_home;
     int m_exitCode = 0;
@@ -109,7 +116,7 @@ private:
     QPlainTextEdit* m_log = nullptr;
     QPushButton* m_dumpResButton = nullptr;
     QTimer* m_palAnimT = nullptr;
-    std::array<QPointer<ToolWindow>, 10> m_windows;
+    std::array<QPointer<ToolWindow>, kWindowCount> m_windows;
 };
 
 } // namespace orvane

@@ -1,5 +1,5 @@
 // The refresh chain: the main window recomputes the shared state a change depends on and
-// forwards the change, in a fixed order, to the tool windows that are shown.
+// forwards the change, in the orders of WindowOrder.h, to the tool windows that are shown.
 #include "gui/app/Orvane_Main.h"
 
 #include <QFileInfo>
@@ -11,40 +11,32 @@
 #include "core/render/Colours.h"
 #include "core/render/EffectLoad.h"
 #include "core/render/PaletteAnimation.h"
-#include "core/render/SectionWalk.h"
 #include "core/render/SpriteSetup.h"
 #include "gui/app/ToolWindow.h"
+#include "gui/app/WindowOrder.h"
 
 namespace orvane {
-
-namespace {
-
-// The windows whose content depends on the level and on the background colours, in the
-// order every level and palette refresh reaches them.
-constexpr WindowId kLevelWindows[] = {WindowId::PalEd,    WindowId::TileTable, WindowId::TSATable,
-                                      WindowId::StrTable, WindowId::ScreenEd,  WindowId::EnemEd};
-
-} // namespace
 
 void Orvane_Main::Update_Level() {
     loadLevelAddresses(m_ed);
     if (m_ed.EditMode == kMM4) InitEffectLoad();
-    for (WindowId id : kLevelWindows)
+    for (WindowId id : windowOrder::kLevel)
         if (ToolWindow* w = shownWindow(id)) w->Update_Level();
-    m_ed.ForcePalLoad = true;
-    Update_Scrn();
-    m_ed.ForcePalLoad = false;
+    refreshScreen(true);
 }
 
 void Orvane_Main::Update_Scrn() {
-    int sectionStart = 0;
-    const int section = findSection(m_ed, sectionStart);
-    if (m_ed.EditMode == kMM4 && loadSectionEffects(m_ed, section)) Update_Global_Pal();
-    enterSection(m_ed, section, sectionStart);
+    refreshScreen(false);
+}
+
+void Orvane_Main::refreshScreen(bool levelLoad) {
+    const SectionSpan span = sectionOfScreen(m_ed.tables(), m_ed.CurScrn);
+    if (m_ed.EditMode == kMM4 && loadSectionEffects(m_ed, span.section)) Update_Global_Pal();
+    m_ed.enterSection(span);
     SprCHRPALSetup();
-    if (ToolWindow* w = shownWindow(WindowId::ScreenEd)) w->Update_Scrn();
-    if (ToolWindow* w = shownWindow(WindowId::EnemEd)) w->Update_Scrn();
-    Update_BGPal(1, 1);
+    for (WindowId id : windowOrder::kScreen)
+        if (ToolWindow* w = shownWindow(id)) w->Update_Scrn();
+    refreshBackgroundPalette(1, 1, levelLoad);
 }
 
 void Orvane_Main::SprCHRPALSetup() {
@@ -63,30 +55,35 @@ void Orvane_Main::ScrollEffectLoad(int section) {
 }
 
 void Orvane_Main::Update_BGPal(int upd, int animcl) {
-    loadBackgroundPalette(m_ed, animcl);
+    refreshBackgroundPalette(upd, animcl, false);
+}
+
+void Orvane_Main::refreshBackgroundPalette(int upd, int animcl, bool levelLoad) {
+    loadBackgroundPalette(m_ed, animcl, levelLoad);
     Update_Global_Pal();
-    for (WindowId id : kLevelWindows)
+    for (WindowId id : windowOrder::kLevel)
         if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(upd);
 }
 
 void Orvane_Main::Update_Block(int block) {
-    for (WindowId id : {WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd})
+    for (WindowId id : windowOrder::kBlock)
         if (ToolWindow* w = shownWindow(id)) w->Update_Block(block);
 }
 
 void Orvane_Main::Update_StrBlock(int str, int quarter) {
-    for (WindowId id : {WindowId::ScreenEd, WindowId::EnemEd})
+    for (WindowId id : windowOrder::kStructureQuarter)
         if (ToolWindow* w = shownWindow(id)) w->Update_StrBlock(str, quarter);
 }
 
 void Orvane_Main::Update_ScrnStr(int strY, int strX) {
-    if (ToolWindow* w = shownWindow(WindowId::EnemEd)) w->Update_ScrnStr(strY, strX);
+    for (WindowId id : windowOrder::kScreenCell)
+        if (ToolWindow* w = shownWindow(id)) w->Update_ScrnStr(strY, strX);
 }
 
 void Orvane_Main::Update_Global_Pal() {
     orvane::Update_Global_Pal(m_ed);
-    // The Enemy Editor repaints its colour swatches whether it is shown or not.
-    if (ToolWindow* w = existingWindow(WindowId::EnemEd)) w->Update_Global_Pal();
+    for (WindowId id : windowOrder::kColourSwatches)
+        if (ToolWindow* w = existingWindow(id)) w->Update_Global_Pal();
 }
 
 void Orvane_Main::ReloadNESPAL() {
@@ -114,18 +111,8 @@ void Orvane_Main::setPaletteAnimationRunning(bool on) {
 bool Orvane_Main::paletteAnimationTick() {
     if (!orvane::paletteAnimationTick(m_ed)) return false; // no frame advanced: nothing to show
     Update_Global_Pal();
-    // The pictures that show background colours, in this order, shown or not.
-    const struct {
-        WindowId window;
-        BitmapId bitmap;
-    } pictures[] = {
-        {WindowId::PalEd, kBmpPalEdPal2},   {WindowId::TSATable, kBmpTsa},
-        {WindowId::TSATable, kBmpTsaPal},   {WindowId::TileTable, kBmpTileTable},
-        {WindowId::StrTable, kBmpStrTable}, {WindowId::ScreenEd, kBmpScreenEd},
-        {WindowId::EnemEd, kBmpEnemEd},
-    };
-    for (const auto& p : pictures)
-        if (ToolWindow* w = existingWindow(p.window)) w->showPicture(p.bitmap);
+    for (WindowId id : windowOrder::kAnimated)
+        if (ToolWindow* w = existingWindow(id)) w->showAnimatedPictures();
     return true;
 }
 

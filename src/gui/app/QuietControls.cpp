@@ -3,44 +3,19 @@
 #include <algorithm>
 
 #include <QLineEdit>
-#include <QVariant>
+#include <QSignalBlocker>
 
 namespace orvane {
-
-namespace {
-constexpr const char* kTagProperty = "tag";
-}
-
-void setTag(QObject* control, const QString& tag) {
-    if (control) control->setProperty(kTagProperty, tag);
-}
-
-QString tag(const QObject* control) {
-    return control ? control->property(kTagProperty).toString() : QString();
-}
-
-bool hasTag(const QObject* control) {
-    return !tag(control).isEmpty();
-}
 
 void SetTextQuiet(QLineEdit* field, const QString& text) {
     if (!field) return;
     // Writing the same text again would only throw away the user's selection and undo
     // history (a field rewritten from its own change handler gets exactly that).
     if (field->text() == text) return;
-    TagGuard guard(field, ":)");
+    const QSignalBlocker quiet(field);
     const int caret = field->text().isEmpty() ? 1 : field->cursorPosition();
     field->setText(text);
     field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-}
-
-TagGuard::TagGuard(QObject* control, const char* tag)
-    : m_control(control), m_previous(orvane::tag(control)) {
-    setTag(m_control, QString::fromLatin1(tag));
-}
-
-TagGuard::~TagGuard() {
-    setTag(m_control, m_previous);
 }
 
 } // namespace orvane

@@ -26,9 +26,9 @@ public:
     // The Structure Table's selection mark, moved by the Screen Editor's right-click pick.
     virtual void CurStrSet(int /*upd*/) {}
 
-    // Shows the picture backed by editor bitmap `bitmapId` again with its current colour
-    // table (no redraw): the palette-animation tick's per-picture step.
-    virtual void showPicture(int /*bitmapId*/) {}
+    // Shows again, with their bitmaps' current colour tables and no redraw, the pictures
+    // that show background colours: the palette-animation tick's step for this window.
+    virtual void showAnimatedPictures() {}
 
 protected:
     // Windows that share the main window's keys (F5..F9, Shift+letter) call this from

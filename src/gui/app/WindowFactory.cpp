@@ -10,40 +10,41 @@
 
 namespace orvane {
 
+namespace {
+
+using Maker = ToolWindow* (*)(Hub&, QWidget*);
+
+template <class W> ToolWindow* make(Hub& hub, QWidget* parent) {
+    return new W(hub, parent);
+}
+
+// The windows this build has.
+struct Built {
+    WindowId id;
+    Maker maker;
+};
+constexpr Built kBuilt[] = {
+    {WindowId::Config, make<Config>},     {WindowId::DumpRes, make<DumpRes>},
+    {WindowId::MiscEd, make<MiscEd>},     {WindowId::TileTable, make<TileTable>},
+    {WindowId::TSATable, make<TSATable>}, {WindowId::StrTable, make<StrTable>},
+    {WindowId::ScreenEd, make<ScreenEd>},
+};
+
+Maker makerOf(WindowId id) {
+    for (const Built& b : kBuilt)
+        if (b.id == id) return b.maker;
+    return nullptr;
+}
+
+} // namespace
+
 ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
-    switch (id) {
-    case WindowId::Config:
-        return new Config(hub, parent);
-    case WindowId::DumpRes:
-        return new DumpRes(hub, parent);
-    case WindowId::MiscEd:
-        return new MiscEd(hub, parent);
-    case WindowId::TileTable:
-        return new TileTable(hub, parent);
-    case WindowId::TSATable:
-        return new TSATable(hub, parent);
-    case WindowId::StrTable:
-        return new StrTable(hub, parent);
-    case WindowId::ScreenEd:
-        return new ScreenEd(hub, parent);
-    default:
-        return nullptr;
-    }
+    const Maker maker = makerOf(id);
+    return maker ? maker(hub, parent) : nullptr;
 }
 
 bool toolWindowIsBuilt(WindowId id) {
-    switch (id) {
-    case WindowId::Config:
-    case WindowId::DumpRes:
-    case WindowId::TileTable:
-    case WindowId::TSATable:
-    case WindowId::StrTable:
-    case WindowId::ScreenEd:
-    case WindowId::MiscEd:
-        return true;
-    default:
-        return false;
-    }
+    return makerOf(id) != nullptr;
 }
 
 } // namespace orvane

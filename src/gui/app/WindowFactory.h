@@ -2,11 +2,25 @@
 
 #include <QWidget>
 
-#include "gui/app/Hub.h"
-
 namespace orvane {
 
+class Hub;
 class ToolWindow;
+
+// The tool windows of the editor, one instance each.
+enum class WindowId {
+    PalEd,
+    TileTable,
+    TSATable,
+    StrTable,
+    ScreenEd,
+    EnemEd,
+    MiscEd,
+    Config,
+    DumpRes,
+    PalChart,
+};
+constexpr int kWindowCount = static_cast<int>(WindowId::PalChart) + 1;
 
 // Creates the tool window `id` for the main window, or returns nullptr when this build
 // has no such window yet.

@@ -6,7 +6,7 @@
 #include <QListWidget>
 
 #include "core/app/Editor.h"
-#include "core/resdata/ResString.h"
+#include "core/resdata/Names.h"
 #include "gui/app/Hub.h"
 
 namespace orvane {
@@ -34,10 +34,10 @@ MiscEd::MiscEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     layout->addWidget(m_list, 1, 0, 1, 2);
 
     // The track list depends on the game only, so it is filled once, when created.
-    const Editor& ed = hub.editor();
-    const int64_t tracks = std::min(ed.P(57), kMaxTracks);
+    const LevelTables tables = hub.editor().tables();
+    const int64_t tracks = std::min(tables.musicTrackCount(), kMaxTracks);
     for (int64_t i = 0; i < tracks; ++i) {
-        const std::string name = ResString(*ed.Res, ed.R(26 + ed.EditMode, i));
+        const std::string name = musicTrackName(tables, static_cast<int>(i));
         m_musicCombo->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
     }
     m_musicCombo->setCurrentIndex(-1); // none pre-selected

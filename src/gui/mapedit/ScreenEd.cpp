@@ -8,13 +8,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "core/app/Editor.h"
+#include "core/mapedit/MapEdits.h"
 #include "core/mapedit/ScreenDrawing.h"
+#include "core/mapedit/ScreenSettings.h"
+#include "core/render/LevelSource.h"
 #include "core/resdata/HexVal.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/QuietControls.h"
+#include "gui/app/Selection.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/PictureArea.h"
 
@@ -38,14 +43,14 @@ QString hex(int64_t value) {
 
 } // namespace
 
-ScreenEd::ScreenEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
+ScreenEd::ScreenEd(Hub& hub, QWidget* parent)
+    : ToolWindow(hub, parent), m_ed(hub.editor()), m_bmp(m_ed.Bitmaps) {
     setObjectName("ScreenEd");
     setWindowTitle("Screen Editor");
     buildControls();
 
-    // The picture's client area is 256 x 256; the bitmap lives in the editor so the
-    // palette animation reaches it whether this window is open or not.
-    bitmap().InitBitmap(256, 256);
+    // The picture's client area is 256 x 256.
+    m_bmp.InitBitmap(256, 256);
 
     m_dirList->addItems({"Up", "Right", "Down"});
     m_simplEd->setChecked(false);
@@ -53,7 +58,8 @@ ScreenEd::ScreenEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
 
     // The settings' captions depend on the game only (mm5 has none).
     for (int which = 0; which < 2; ++which)
-        m_settingLab[which]->setText(QString::fromStdString(sectionSetting(ed(), which).caption));
+        m_settingLab[which]->setText(
+            QString::fromStdString(sectionSetting(m_ed.tables(), 0, which).caption));
 
     connect(m_pic, &PictureArea::mouseDown, this, &ScreenEd::ScreenPic_MouseDown);
     // Moving with a button held repeats the press: a left drag paints every cell it
@@ -158,14 +164,6 @@ void ScreenEd::buildControls() {
     setFocusProxy(m_pic);
 }
 
-Editor& ScreenEd::ed() const {
-    return m_hub.editor();
-}
-
-WinBitmap& ScreenEd::bitmap() const {
-    return ed().Bitmaps[kBmpScreenEd];
-}
-
 bool ScreenEd::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_dirList && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -182,74 +180,76 @@ bool ScreenEd::eventFilter(QObject* watched, QEvent* event) {
 
 void ScreenEd::Update() {
     {
-        TagGuard quiet(m_scrnScroll, "=D");
-        m_scrnScroll->setRange(0, screenLimit(ed()));
-        m_scrnScroll->setValue(ed().CurScrn);
+        const QSignalBlocker quiet(m_scrnScroll);
+        m_scrnScroll->setRange(0, screenLimit(m_ed.tables()));
+        m_scrnScroll->setValue(m_ed.CurScrn);
     }
     Update_Scrn();
     Update_BGPal(1);
 }
 
 void ScreenEd::Update_Scrn() {
-    Editor& e = ed();
     ShowScrollEntry();
     showSettings();
-    SetTextQuiet(m_curScrnTB, hex(e.CurScrn));
-    SetTextQuiet(m_scrnPresTB, hex(e.byte(presetPosition(e))));
-    m_curScrollLabel->setText("Scroll Map Position: " + QString::number(e.CurSection));
-    DrawScreen(bitmap(), e);
-    m_pic->ShowBitmap(bitmap());
+    SetTextQuiet(m_curScrnTB, hex(m_ed.CurScrn));
+    SetTextQuiet(m_scrnPresTB, hex(m_ed.tables().screenPreset(m_ed.CurScrn)));
+    m_curScrollLabel->setText("Scroll Map Position: " + QString::number(m_ed.CurSection));
+    DrawScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn);
+    m_pic->ShowBitmap(m_bmp);
     showDirectionAndSplit();
 }
 
 // The setting that is not the background palette; the palette is Update_BGPal's.
 void ScreenEd::showSettings() {
+    const LevelTables tables = m_ed.tables();
     for (int which = 0; which < 2; ++which) {
-        const SectionSetting setting = sectionSetting(ed(), which);
+        const SectionSetting setting = sectionSetting(tables, m_ed.CurSection, which);
         if (setting.present && !setting.isPalette)
-            SetTextQuiet(m_settingTB[which], hex(ed().byte(setting.position)));
+            SetTextQuiet(m_settingTB[which], hex(tables.sectionSetting(m_ed.CurSection, which)));
     }
 }
 
 void ScreenEd::Update_BGPal(int upd) {
+    const LevelTables tables = m_ed.tables();
     for (int which = 0; which < 2; ++which) {
-        const SectionSetting setting = sectionSetting(ed(), which);
+        const SectionSetting setting = sectionSetting(tables, m_ed.CurSection, which);
         if (setting.present && setting.isPalette)
-            SetTextQuiet(m_settingTB[which], hex(ed().byte(setting.position)));
+            SetTextQuiet(m_settingTB[which], hex(tables.sectionSetting(m_ed.CurSection, which)));
     }
-    if (upd) m_pic->ShowBitmap(bitmap());
+    if (upd) m_pic->ShowBitmap(m_bmp);
 }
 
 void ScreenEd::Update_StrBlock(int ustr, int ublock) {
-    redrawStructureQuarterOnScreen(bitmap(), ed(), ustr, ublock);
-    DrawGrid(bitmap());
-    m_pic->ShowBitmap(bitmap());
+    redrawStructureQuarterOnScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, ustr, ublock);
+    DrawGrid(m_bmp);
+    m_pic->ShowBitmap(m_bmp);
 }
 
 void ScreenEd::Update_Block(int ublock) {
-    redrawBlockOnScreen(bitmap(), ed(), ublock);
-    DrawGrid(bitmap());
-    m_pic->ShowBitmap(bitmap());
+    redrawBlockOnScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, ublock);
+    DrawGrid(m_bmp);
+    m_pic->ShowBitmap(m_bmp);
 }
 
-void ScreenEd::showPicture(int bitmapId) {
-    if (bitmapId == kBmpScreenEd) m_pic->ShowBitmap(bitmap());
+void ScreenEd::showAnimatedPictures() {
+    m_pic->ShowBitmap(m_bmp);
 }
 
 // ---- the picture ---------------------------------------------------------------------
 
 void ScreenEd::ScreenPic_MouseDown(int button, int /*shift*/, int x, int y) {
-    Editor& e = ed();
     const int row = cellOfPixel(y);
     const int col = cellOfPixel(x);
     if (button == 1) {
-        paintScreenCell(e, row, col);
-        drawScreenCell(bitmap(), e, row, col);
-        DrawGrid(bitmap());
-        m_pic->ShowBitmap(bitmap());
-        m_hub.Update_ScrnStr(row, col);
+        Selection& sel = m_hub.selection();
+        const Change change = paintScreenCell(m_ed, m_ed.CurScrn, row, col, sel.structure());
+        drawScreenCell(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, row, col);
+        DrawGrid(m_bmp);
+        m_pic->ShowBitmap(m_bmp);
+        m_hub.changed(change);
     } else if (button == 2) {
-        pickScreenCell(e, row, col);
+        const int str = m_ed.tables().screenCell(m_ed.CurScrn, row, col);
+        m_hub.selection().chooseStructure(str / 16, str % 16);
         if (ToolWindow* table = m_hub.shownWindow(WindowId::StrTable)) table->CurStrSet(1);
     }
 }
@@ -257,55 +257,32 @@ void ScreenEd::ScreenPic_MouseDown(int button, int /*shift*/, int x, int y) {
 // ---- current screen and preset ------------------------------------------------------
 
 void ScreenEd::ScrnScroll_Change() {
-    if (hasTag(m_scrnScroll)) return;
-    ed().CurScrn = m_scrnScroll->value();
+    m_ed.CurScrn = m_scrnScroll->value();
     m_hub.Update_Scrn();
 }
 
 void ScreenEd::CurScrnTB_Change() {
-    if (hasTag(m_curScrnTB)) return;
-    ed().CurScrn = clampScreen(ed(), HexVal(m_curScrnTB->text().toStdString()));
+    m_ed.CurScrn = clampScreen(m_ed.tables(), HexVal(m_curScrnTB->text().toStdString()));
     m_hub.Update_Scrn();
 }
 
 void ScreenEd::ScrnPresTB_Change() {
-    if (hasTag(m_scrnPresTB)) return;
-    setPreset(ed(), HexVal(m_scrnPresTB->text().toStdString()));
-    m_hub.Update_Scrn();
+    m_hub.changed(typePreset(m_ed, m_ed.CurScrn, HexVal(m_scrnPresTB->text().toStdString())));
 }
 
 void ScreenEd::ScrnPresUD_Step(int delta) {
-    if (stepPreset(ed(), delta)) m_hub.Update_Scrn();
+    m_hub.changed(stepPreset(m_ed, m_ed.CurScrn, delta));
 }
 
 // ---- section settings ------------------------------------------------------------------
 
 void ScreenEd::settingTyped(int which) {
-    QLineEdit* field = m_settingTB[which];
-    if (hasTag(field)) return;
-    settingWritten(writeSectionSetting(ed(), which, HexVal(field->text().toStdString())));
+    const int64_t value = HexVal(m_settingTB[which]->text().toStdString());
+    m_hub.changed(writeSectionSetting(m_ed, m_ed.CurSection, which, value));
 }
 
 void ScreenEd::settingStepped(int which, int delta) {
-    settingWritten(stepSectionSetting(ed(), which, delta));
-}
-
-void ScreenEd::settingWritten(SettingFollowUp followUp) {
-    switch (followUp) {
-    case SettingFollowUp::None:
-        break;
-    case SettingFollowUp::SpritesThenScreen:
-        m_hub.SprCHRPALSetup();
-        m_hub.Update_Scrn();
-        break;
-    case SettingFollowUp::Palette:
-        m_hub.Update_BGPal(1, 1);
-        break;
-    case SettingFollowUp::EffectsThenScreen:
-        m_hub.ScrollEffectLoad(ed().CurSection);
-        m_hub.Update_Scrn();
-        break;
-    }
+    m_hub.changed(stepSectionSetting(m_ed, m_ed.CurSection, which, delta));
 }
 
 } // namespace orvane

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <functional>
-
-#include "core/mapedit/ScreenSettings.h"
 #include "core/mapedit/ScrollMap.h"
+#include "core/render/BitmapSet.h"
 #include "gui/app/ToolWindow.h"
 
 class QCheckBox;
@@ -18,7 +16,6 @@ namespace orvane {
 struct Editor;
 class PictureArea;
 class SpinButton;
-class WinBitmap;
 
 // "Screen Editor": one screen of the current level, 8 x 8 structures drawn at 256 x 256.
 // The left button paints the current structure into the screen's preset, the right
@@ -37,7 +34,7 @@ public:
     void Update_BGPal(int upd) override;
     void Update_StrBlock(int ustr, int ublock) override;
     void Update_Block(int ublock) override;
-    void showPicture(int bitmapId) override;
+    void showAnimatedPictures() override;
 
     // Shows the controls of the mode SimplEd selects and moves the settings rows.
     void SimpleModeLayout();
@@ -46,14 +43,13 @@ public:
 
     // The per-screen lists of the last simple-mode edit.
     const ScreenLists& screenLists() const { return m_lists; }
+    WinBitmap& bitmap() { return m_bmp; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
-    Editor& ed() const;
-    WinBitmap& bitmap() const;
 
     // Direction list and split switch for the current screen, set quietly.
     void showDirectionAndSplit();
@@ -66,18 +62,18 @@ private:
     void ScrnPresUD_Step(int delta);
     void settingTyped(int which);
     void settingStepped(int which, int delta);
-    void settingWritten(SettingFollowUp followUp);
     void STTB_Change();
     void STUD_Step(int delta);
     void SLenTB_Change();
     void SLenUD_Step(int delta);
     void DirList_Click();
     void SplitSw_Click(bool checked);
-    // A simple-mode edit: decode the ROM map, apply `change` to the current screen,
-    // rebuild the map; `undo` puts the lists back when the map cannot be rebuilt.
-    void rebuildScrollMap(const std::function<void(ScreenLists&)>& change,
-                          const std::function<void(ScreenLists&)>& undo);
+    // What a simple-mode edit leads to: the refresh, or the lists shown again with a
+    // message when the map could not be rebuilt.
+    void scrollMapEdited(const ScrollMapEdit& edit);
 
+    Editor& m_ed;
+    SharedColourBitmap m_bmp;
     ScreenLists m_lists;
 
     PictureArea* m_pic = nullptr;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 
 #include "core/app/Editor.h"
 #include "core/mapedit/ScrollEntry.h"
@@ -31,20 +32,21 @@ void ScreenEd::SimpleModeLayout() {
 }
 
 void ScreenEd::ShowScrollEntry() {
-    const Editor& e = ed();
-    const int b = e.byte(scrollEntryPosition(e));
-    SetTextQuiet(m_sttb, QString::fromStdString(scrollTypeText(e.EditMode, b)));
-    SetTextQuiet(m_slentb, QString::fromStdString(scrollLengthText(e.EditMode, b)));
-    m_scrollInfLab->setText(QString::fromLatin1(scrollSummary(e).c_str()));
+    const LevelTables tables = m_ed.tables();
+    const int b = tables.scrollEntry(m_ed.CurSection);
+    SetTextQuiet(m_sttb, QString::fromStdString(scrollTypeText(m_ed.EditMode, b)));
+    SetTextQuiet(m_slentb, QString::fromStdString(scrollLengthText(m_ed.EditMode, b)));
+    m_scrollInfLab->setText(QString::fromLatin1(scrollSummary(tables, m_ed.CurSection).c_str()));
 }
 
 void ScreenEd::showDirectionAndSplit() {
+    const LevelTables tables = m_ed.tables();
     {
-        TagGuard quiet(m_dirList, "=D");
-        m_dirList->setCurrentRow(shownDirection(ed()));
+        const QSignalBlocker quiet(m_dirList);
+        m_dirList->setCurrentRow(shownDirection(tables, m_ed));
     }
-    TagGuard quiet(m_splitSw, "=D");
-    m_splitSw->setChecked(shownSplit(ed()));
+    const QSignalBlocker quiet(m_splitSw);
+    m_splitSw->setChecked(shownSplit(tables, m_ed));
 }
 
 // ---- detailed mode ---------------------------------------------------------------------
@@ -53,80 +55,57 @@ void ScreenEd::showDirectionAndSplit() {
 // summary are refreshed; a length change does, so the main window walks the map again.
 
 void ScreenEd::STTB_Change() {
-    if (hasTag(m_sttb)) return;
-    setCurrentScrollType(ed(), typedScrollType(ed().EditMode, m_sttb->text().toStdString()));
+    const int type = typedScrollType(m_ed.EditMode, m_sttb->text().toStdString());
+    const Change change = setScrollType(m_ed, m_ed.CurSection, type);
     ShowScrollEntry();
+    m_hub.changed(change);
 }
 
 void ScreenEd::STUD_Step(int delta) {
-    stepCurrentScrollType(ed(), delta);
+    const Change change = stepScrollType(m_ed, m_ed.CurSection, delta);
     ShowScrollEntry();
+    m_hub.changed(change);
 }
 
 void ScreenEd::SLenTB_Change() {
-    if (hasTag(m_slentb)) return;
-    setCurrentScrollLength(ed(), typedScrollLength(m_slentb->text().toStdString()));
-    m_hub.Update_Scrn();
+    const int length = typedScrollLength(m_slentb->text().toStdString());
+    m_hub.changed(setScrollLength(m_ed, m_ed.CurSection, length));
 }
 
 void ScreenEd::SLenUD_Step(int delta) {
-    stepCurrentScrollLength(ed(), delta);
-    m_hub.Update_Scrn();
+    m_hub.changed(stepScrollLength(m_ed, m_ed.CurSection, delta));
 }
 
 // ---- simple mode -------------------------------------------------------------------------
 
 void ScreenEd::DirList_Click() {
-    if (hasTag(m_dirList)) return;
     const int dir = m_dirList->currentRow();
     if (dir < 0) return;
-    const int screen = ed().CurScrn;
-    int before = kDirUp;
-    rebuildScrollMap(
-        [&](ScreenLists& l) {
-            before = l.dir(screen);
-            l.setDir(screen, dir);
-        },
-        [&](ScreenLists& l) { l.setDir(screen, before); });
+    scrollMapEdited(setScreenDirection(m_ed, m_lists, m_ed.CurScrn, dir));
 }
 
-// Ticking the switch starts a new right section at the current screen; clearing it
-// removes the mark, so a split set by mistake can be taken back.
 void ScreenEd::SplitSw_Click(bool checked) {
-    if (hasTag(m_splitSw)) return;
-    const int screen = ed().CurScrn;
-    bool before = false;
-    rebuildScrollMap(
-        [&](ScreenLists& l) {
-            before = l.split(screen);
-            l.setSplit(screen, checked);
-        },
-        [&](ScreenLists& l) { l.setSplit(screen, before); });
+    scrollMapEdited(setScreenSplit(m_ed, m_lists, m_ed.CurScrn, checked));
 }
 
-void ScreenEd::rebuildScrollMap(const std::function<void(ScreenLists&)>& change,
-                                const std::function<void(ScreenLists&)>& undo) {
-    Editor& e = ed();
-    ScrollMapDecode(e, m_lists);
-    // A screen the map does not reach (or an empty map) has no direction to change.
-    if (e.CurScrn < 0 || e.CurScrn >= m_lists.ScreenTotal) {
+void ScreenEd::scrollMapEdited(const ScrollMapEdit& edit) {
+    switch (edit.outcome) {
+    case ScrollMapEdit::Unreached:
         showDirectionAndSplit();
-        return;
-    }
-    change(m_lists);
-    const EncodeResult result = ScrollMapEncode(e, m_lists);
-    if (result.status == EncodeStatus::TooManySections) {
-        undo(m_lists);
+        break;
+    case ScrollMapEdit::TooManySections:
         showDirectionAndSplit();
         m_hub.message(QString("The scroll map would need %1 sections, but it holds at most %2. "
                               "The scroll map was not changed.")
-                          .arg(result.sections)
+                          .arg(edit.sections)
                           .arg(ScreenLists::kMaxSections));
-        return;
+        break;
+    case ScrollMapEdit::Rebuilt:
+        // The sections moved: the main window finds the current screen's section again, so
+        // the settings fields edit the section the screen now lies in.
+        m_hub.changed(edit.change);
+        break;
     }
-    // The sections moved: the main window finds the current screen's section again, so
-    // the settings fields edit the section the screen now lies in.
-    m_hub.Update_Scrn();
 }
 
 } // namespace orvane

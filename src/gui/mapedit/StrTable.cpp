@@ -4,9 +4,12 @@
 
 #include "core/app/Editor.h"
 #include "core/mapedit/BlockDrawing.h"
+#include "core/mapedit/MapEdits.h"
 #include "core/render/Colours.h"
+#include "core/render/LevelSource.h"
 #include "core/render/TileDrawing.h"
 #include "gui/app/Hub.h"
+#include "gui/app/Selection.h"
 #include "gui/render/FramedPicture.h"
 #include "gui/render/PictureArea.h"
 
@@ -19,7 +22,7 @@ constexpr int kCell = 32;
 } // namespace
 
 StrTable::StrTable(Hub& hub, QWidget* parent)
-    : ToolWindow(hub, parent), m_ed(hub.editor()), m_bmp(m_ed.Bitmaps[kBmpStrTable]) {
+    : ToolWindow(hub, parent), m_ed(hub.editor()), m_sel(hub.selection()), m_bmp(m_ed.Bitmaps) {
     setObjectName("StrTable");
     setWindowTitle("Structure Table");
     setFixedSize(517, 516);
@@ -36,19 +39,20 @@ void StrTable::Update() {
 }
 
 void StrTable::Update_Level() {
+    const LevelSource level = currentLevelSource(m_ed);
     for (int s = 0; s < 256; ++s)
-        drawStructure(m_bmp, m_ed, s, kCell * (s % 16), kCell * (s / 16));
+        drawStructure(m_bmp, level, s, kCell * (s % 16), kCell * (s / 16));
     drawGrid();
     m_strPic->ShowBitmap(m_bmp);
 }
 
 void StrTable::Update_Block(int ublock) {
     // Only the quarters that hold the block change; the rest of the table stays drawn.
-    const int64_t table = m_ed.P(5);
+    const LevelSource level = currentLevelSource(m_ed);
     for (int s = 0; s < 256; ++s)
         for (int q = 0; q < 4; ++q)
-            if (m_ed.byte(table + 4 * s + q) == ublock)
-                drawStructureQuarter(m_bmp, m_ed, s, q, kCell * (s % 16) + 16 * (q & 1),
+            if (level.tables.structureQuarter(s, q) == ublock)
+                drawStructureQuarter(m_bmp, level, s, q, kCell * (s % 16) + 16 * (q & 1),
                                      kCell * (s / 16) + 16 * (q >> 1));
     drawGrid();
     m_strPic->ShowBitmap(m_bmp);
@@ -58,8 +62,8 @@ void StrTable::Update_BGPal(int upd) {
     if (upd) m_strPic->ShowBitmap(m_bmp);
 }
 
-void StrTable::showPicture(int bitmapId) {
-    if (bitmapId == kBmpStrTable) m_strPic->ShowBitmap(m_bmp);
+void StrTable::showAnimatedPictures() {
+    m_strPic->ShowBitmap(m_bmp);
 }
 
 // ---- drawing ---------------------------------------------------------------------------
@@ -82,8 +86,8 @@ void StrTable::drawFrame(int row, int col, int colour) {
 }
 
 void StrTable::CurStrSet(int upd) {
-    drawFrame(m_ed.PrevStrRow, m_ed.PrevStrCol, kSlotGrid);
-    drawFrame(m_ed.CurStrRow, m_ed.CurStrCol, kSlotFrameWhite);
+    drawFrame(m_sel.PrevStrRow, m_sel.PrevStrCol, kSlotGrid);
+    drawFrame(m_sel.CurStrRow, m_sel.CurStrCol, kSlotFrameWhite);
     if (upd) m_strPic->ShowBitmap(m_bmp);
 }
 
@@ -100,12 +104,9 @@ void StrTable::StrPic_MouseMove(int button, int /*shift*/, int x, int y) {
 }
 
 void StrTable::selectStructure(int x, int y) {
-    m_ed.PrevStrRow = m_ed.CurStrRow;
-    m_ed.PrevStrCol = m_ed.CurStrCol;
     int row = y >= 0 ? y / kCell : 0;
     int col = x >= 0 ? x / kCell : 0;
-    m_ed.CurStrRow = Clamp(row, 0, 15);
-    m_ed.CurStrCol = Clamp(col, 0, 15);
+    m_sel.chooseStructure(Clamp(row, 0, 15), Clamp(col, 0, 15));
     CurStrSet(1);
 }
 
@@ -117,14 +118,14 @@ void StrTable::paintBlock(int x, int y) {
     const int str = 16 * (cy / kCell) + cx / kCell;
     const int qx = (cx / 16) % 2, qy = (cy / 16) % 2;
     const int quarter = qx + 2 * qy;
-    m_ed.setByte(m_ed.P(5) + 4 * str + quarter, 16 * m_ed.CurBlockRow + m_ed.CurBlockCol);
-    drawStructureQuarter(m_bmp, m_ed, str, quarter, kCell * (cx / kCell) + 16 * qx,
-                         kCell * (cy / kCell) + 16 * qy);
+    const Change change = paintStructureQuarter(m_ed, str, quarter, m_sel.block());
+    drawStructureQuarter(m_bmp, currentLevelSource(m_ed), str, quarter,
+                         kCell * (cx / kCell) + 16 * qx, kCell * (cy / kCell) + 16 * qy);
     // The quarter's tiles cover the grid lines along its top and left edges; drawing the
     // grid again (selection frame included) puts them back.
     drawGrid();
     m_strPic->ShowBitmap(m_bmp);
-    m_hub.Update_StrBlock(str, quarter);
+    m_hub.changed(change);
 }
 
 } // namespace orvane

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "core/render/BitmapSet.h"
 #include "gui/app/ToolWindow.h"
 
 namespace orvane {
 
 struct Editor;
+struct Selection;
 class PictureArea;
-class WinBitmap;
 
 // "Structure Table", the structure editor: the level's 256 structures in a 16 x 16 grid.
 // The left button selects the current structure (the one the Screen Editor paints); the
 // right button paints the TSA Table's current block into the quarter under the pointer
-// and tells the hub (Update_StrBlock) so the screens that show it follow.
+// and tells the hub, so the screens that show it follow.
 class StrTable : public ToolWindow {
     Q_OBJECT
 public:
@@ -22,9 +23,10 @@ public:
     void Update_Block(int ublock) override;
     void Update_BGPal(int upd) override;
     void CurStrSet(int upd) override;
-    void showPicture(int bitmapId) override;
+    void showAnimatedPictures() override;
 
     PictureArea* strPic() const { return m_strPic; }
+    WinBitmap& bitmap() { return m_bmp; }
 
 private:
     void StrPic_MouseDown(int button, int shift, int x, int y);
@@ -35,7 +37,8 @@ private:
     void drawFrame(int row, int col, int colour);
 
     Editor& m_ed;
-    WinBitmap& m_bmp;
+    Selection& m_sel;
+    SharedColourBitmap m_bmp;
     PictureArea* m_strPic = nullptr;
 };
 

@@ -3,16 +3,19 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "core/app/Editor.h"
 #include "core/mapedit/BlockDrawing.h"
+#include "core/mapedit/MapEdits.h"
 #include "core/render/Colours.h"
+#include "core/render/LevelSource.h"
 #include "core/render/TileDrawing.h"
-#include "core/resdata/ResString.h"
+#include "core/resdata/Names.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
-#include "gui/app/QuietControls.h"
+#include "gui/app/Selection.h"
 #include "gui/render/FramedPicture.h"
 #include "gui/render/PictureArea.h"
 
@@ -25,8 +28,8 @@ constexpr int kBlockTypes = 16;
 } // namespace
 
 TSATable::TSATable(Hub& hub, QWidget* parent)
-    : ToolWindow(hub, parent), m_ed(hub.editor()), m_tsaBmp(m_ed.Bitmaps[kBmpTsa]),
-      m_palBmp(m_ed.Bitmaps[kBmpTsaPal]) {
+    : ToolWindow(hub, parent), m_ed(hub.editor()), m_sel(hub.selection()), m_tsaBmp(m_ed.Bitmaps),
+      m_palBmp(m_ed.Bitmaps) {
     setObjectName("TSATable");
     setWindowTitle("TSA Table");
     setFixedSize(407, 267);
@@ -39,7 +42,7 @@ TSATable::TSATable(Hub& hub, QWidget* parent)
     m_blockTypeList->setGeometry(272, 88, 129, 160);
     // The names depend on the game only, so they are read once.
     for (int t = 0; t < kBlockTypes; ++t) {
-        const std::string name = ResString(*m_ed.Res, m_ed.R(7 + m_ed.EditMode, t));
+        const std::string name = blockTypeName(m_ed.tables(), t);
         m_blockTypeList->addItem(
             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     }
@@ -59,33 +62,31 @@ void TSATable::Update() {
 }
 
 void TSATable::Update_Level() {
+    const LevelSource level = currentLevelSource(m_ed);
     for (int b = 0; b < 256; ++b)
-        drawBlock(m_tsaBmp, m_ed, b, 16 * (b % 16), 16 * (b / 16));
+        drawBlock(m_tsaBmp, level, b, 16 * (b % 16), 16 * (b / 16));
     drawGrid();
     drawSelectionMarks();
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j)
             FillRect(m_palBmp, 16 * j + 2, 16 * i + 2, 16 * j + 15, 16 * i + 15, 4 * i + j);
-    m_tsapic->ShowBitmap(m_tsaBmp);
-    m_palPic->ShowBitmap(m_palBmp);
+    showBoth();
 }
 
 void TSATable::Update_BGPal(int upd) {
-    if (upd != 1) return;
+    if (upd == 1) showBoth();
+}
+
+void TSATable::showAnimatedPictures() {
+    showBoth();
+}
+
+void TSATable::showBoth() {
     m_tsapic->ShowBitmap(m_tsaBmp);
     m_palPic->ShowBitmap(m_palBmp);
 }
 
-void TSATable::showPicture(int bitmapId) {
-    if (bitmapId == kBmpTsa) m_tsapic->ShowBitmap(m_tsaBmp);
-    if (bitmapId == kBmpTsaPal) m_palPic->ShowBitmap(m_palBmp);
-}
-
 // ---- drawing ---------------------------------------------------------------------------
-
-int TSATable::currentBlock() const {
-    return 16 * m_ed.CurBlockRow + m_ed.CurBlockCol;
-}
 
 void TSATable::drawGrid() {
     for (int i = 0; i < 16; ++i)
@@ -115,20 +116,20 @@ void TSATable::drawPaletteFrame(int palette, int colour) {
 
 void TSATable::drawSelectionMarks() {
     drawBlockFrame(m_prevRow, m_prevCol, kSlotGrid);
-    drawBlockFrame(m_ed.CurBlockRow, m_ed.CurBlockCol, kSlotFrameGrey);
+    drawBlockFrame(m_sel.CurBlockRow, m_sel.CurBlockCol, kSlotFrameGrey);
 
-    const uint8_t attr = m_ed.byte(m_ed.P(4) + currentBlock());
+    const LevelTables tables = m_ed.tables();
     {
         // Showing the type is not choosing it: the list's handler stays out.
-        TagGuard quiet(m_blockTypeList, "=D");
-        m_blockTypeList->setCurrentRow(attr >> 4);
+        const QSignalBlocker quiet(m_blockTypeList);
+        m_blockTypeList->setCurrentRow(tables.blockType(m_sel.block()));
     }
 
     for (int i = 0; i < 4; ++i)
         drawPaletteFrame(i, kSlotGrid);
     // A palette number above 3 (possible in a ROM, never set here) has no row to frame;
     // drawing it anyway would put grey lines under row 3.
-    const int palette = attr & 0x0F;
+    const int palette = tables.blockPalette(m_sel.block());
     if (palette <= 3) drawPaletteFrame(palette, kSlotFrameGrey);
 }
 
@@ -163,51 +164,47 @@ void TSATable::tsapic_MouseMove(int button, int /*shift*/, int x, int y) {
 }
 
 void TSATable::selectBlock(const Spot& at) {
-    m_prevRow = m_ed.CurBlockRow;
-    m_prevCol = m_ed.CurBlockCol;
-    m_ed.CurBlockRow = at.row;
-    m_ed.CurBlockCol = at.col;
+    m_prevRow = m_sel.CurBlockRow;
+    m_prevCol = m_sel.CurBlockCol;
+    m_sel.CurBlockRow = at.row;
+    m_sel.CurBlockCol = at.col;
     drawSelectionMarks();
-    m_tsapic->ShowBitmap(m_tsaBmp);
-    m_palPic->ShowBitmap(m_palBmp);
+    showBoth();
 }
 
 void TSATable::paintTile(const Spot& at) {
     const int block = 16 * at.row + at.col;
     const int quarter = at.tileColParity + 2 * at.tileRowParity;
-    const int64_t pos = m_ed.P(3) + 256 * quarter + block;
-    m_ed.setByte(pos, 16 * m_ed.TileSelA + m_ed.TileSelB);
+    const Change change = paintBlockTile(m_ed, block, quarter, m_sel.tile());
 
-    const int palette = m_ed.byte(m_ed.P(4) + block) & 0x0F;
-    DrawTile(m_tsaBmp, m_ed.RomImage, static_cast<double>(m_ed.TileAddr[m_ed.byte(pos)]), palette,
-             16 * at.col + 8 * at.tileColParity, 16 * at.row + 8 * at.tileRowParity, 1);
+    const LevelSource level = currentLevelSource(m_ed);
+    DrawTile(m_tsaBmp, m_ed.RomImage, level.tileOffset(level.tables.blockTile(block, quarter)),
+             level.tables.blockPalette(block), 16 * at.col + 8 * at.tileColParity,
+             16 * at.row + 8 * at.tileRowParity, 1);
     drawGrid();
     drawSelectionMarks();
     m_tsapic->ShowBitmap(m_tsaBmp);
-    m_hub.Update_Block(block);
+    m_hub.changed(change);
 }
 
 void TSATable::PalPic_MouseDown(int /*button*/, int /*shift*/, int /*x*/, int y) {
     int palette = y >= 0 ? y / 16 : 0;
     Clamp(palette, 0, 3);
-    const int block = currentBlock();
-    const int64_t pos = m_ed.P(4) + block;
-    m_ed.setByte(pos, (m_ed.byte(pos) & 0xF0) + palette);
+    const int block = m_sel.block();
+    const Change change = setBlockPalette(m_ed, block, palette);
 
-    drawBlock(m_tsaBmp, m_ed, block, 16 * m_ed.CurBlockCol, 16 * m_ed.CurBlockRow);
+    drawBlock(m_tsaBmp, currentLevelSource(m_ed), block, 16 * m_sel.CurBlockCol,
+              16 * m_sel.CurBlockRow);
     drawSelectionMarks();
-    m_tsapic->ShowBitmap(m_tsaBmp);
-    m_palPic->ShowBitmap(m_palBmp);
-    m_hub.Update_Block(block);
+    showBoth();
+    m_hub.changed(change);
 }
 
 void TSATable::BlockTypeList_Click() {
-    if (hasTag(m_blockTypeList)) return;
     const int type = m_blockTypeList->currentRow();
     if (type < 0) return;
-    const int64_t pos = m_ed.P(4) + currentBlock();
-    // The type changes nothing on screen, so nothing is redrawn and no window is told.
-    m_ed.setByte(pos, 16 * type + (m_ed.byte(pos) & 0x0F));
+    // The type shows in no picture: nothing is redrawn.
+    m_hub.changed(setBlockType(m_ed, m_sel.block(), type));
 }
 
 // ---- keys ------------------------------------------------------------------------------

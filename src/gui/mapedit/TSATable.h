@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/render/BitmapSet.h"
 #include "gui/app/ToolWindow.h"
 
 class QListWidget;
@@ -7,14 +8,14 @@ class QListWidget;
 namespace orvane {
 
 struct Editor;
+struct Selection;
 class PictureArea;
-class WinBitmap;
 
 // "TSA Table", the block editor: the level's 256 blocks in a 16 x 16 grid, a picker of
 // the four background palettes and the list of block types. The left button selects the
 // current block (the one the Structure Table paints); any other button paints the Tile
 // Table's current tile into the quarter under the pointer. Edits go straight into the
-// ROM image and on to the other windows through the hub's Update_Block.
+// ROM image and on to the other windows through the hub.
 class TSATable : public ToolWindow {
     Q_OBJECT
 public:
@@ -23,10 +24,12 @@ public:
     void Update() override;
     void Update_Level() override;
     void Update_BGPal(int upd) override;
-    void showPicture(int bitmapId) override;
+    void showAnimatedPictures() override;
 
     PictureArea* tsapic() const { return m_tsapic; }
     PictureArea* palPic() const { return m_palPic; }
+    WinBitmap& tsaBitmap() { return m_tsaBmp; }
+    WinBitmap& palBitmap() { return m_palBmp; }
     QListWidget* blockTypeList() const { return m_blockTypeList; }
 
 protected:
@@ -50,15 +53,16 @@ private:
 
     void selectBlock(const Spot& at);
     void paintTile(const Spot& at);
-    int currentBlock() const;
+    void showBoth();
     void drawGrid();
     void drawSelectionMarks();
     void drawBlockFrame(int row, int col, int colour);
     void drawPaletteFrame(int palette, int colour);
 
     Editor& m_ed;
-    WinBitmap& m_tsaBmp;
-    WinBitmap& m_palBmp;
+    Selection& m_sel;
+    SharedColourBitmap m_tsaBmp;
+    SharedColourBitmap m_palBmp;
     PictureArea* m_tsapic = nullptr;
     PictureArea* m_palPic = nullptr;
     QListWidget* m_blockTypeList = nullptr;

@@ -5,6 +5,7 @@
 #include "core/render/TileDrawing.h"
 #include "core/render/TilePalette.h"
 #include "gui/app/Hub.h"
+#include "gui/app/Selection.h"
 #include "gui/render/FramedPicture.h"
 #include "gui/render/PictureArea.h"
 
@@ -22,7 +23,7 @@ int cellOf(int pixel) {
 } // namespace
 
 TileTable::TileTable(Hub& hub, QWidget* parent)
-    : ToolWindow(hub, parent), m_ed(hub.editor()), m_bmp(m_ed.Bitmaps[kBmpTileTable]) {
+    : ToolWindow(hub, parent), m_ed(hub.editor()), m_sel(hub.selection()), m_bmp(m_ed.Bitmaps) {
     setObjectName("TileTable");
     setWindowTitle("Tile Table");
     // The picture is a little larger than the 256 x 256 of tiles, so the frames of the
@@ -40,12 +41,11 @@ void TileTable::Update() {
 void TileTable::Update_Level() {
     // The palette of each tile is worked out here only: a palette change later recolours
     // the tiles but does not choose other blocks' palettes.
-    const std::array<uint8_t, 256> palettes = tilePalettes(m_ed);
+    const std::array<uint8_t, 256> palettes = tilePalettes(m_ed.tables());
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
             const size_t t = static_cast<size_t>(16 * y + x);
-            DrawTile(m_bmp, m_ed.RomImage, static_cast<double>(m_ed.TileAddr[t]), palettes[t],
-                     kCell * x, kCell * y, 2);
+            DrawTile(m_bmp, m_ed.RomImage, m_ed.TileAddr[t], palettes[t], kCell * x, kCell * y, 2);
         }
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
@@ -60,8 +60,8 @@ void TileTable::Update_BGPal(int upd) {
     if (upd == 1) m_pic1->ShowBitmap(m_bmp);
 }
 
-void TileTable::showPicture(int bitmapId) {
-    if (bitmapId == kBmpTileTable) m_pic1->ShowBitmap(m_bmp);
+void TileTable::showAnimatedPictures() {
+    m_pic1->ShowBitmap(m_bmp);
 }
 
 void TileTable::drawFrame(int row, int col, int colour) {
@@ -74,16 +74,16 @@ void TileTable::drawFrame(int row, int col, int colour) {
 
 void TileTable::drawSelectionFrames() {
     drawFrame(m_prevRow, m_prevCol, kSlotGrid);
-    drawFrame(m_ed.TileSelA, m_ed.TileSelB, kSlotFrameGrey);
+    drawFrame(m_sel.TileSelA, m_sel.TileSelB, kSlotFrameGrey);
 }
 
 void TileTable::pic1_MouseDown(int /*button*/, int /*shift*/, int x, int y) {
     // Every button picks; only a left drag moves the pick.
-    m_prevRow = m_ed.TileSelA;
-    m_prevCol = m_ed.TileSelB;
+    m_prevRow = m_sel.TileSelA;
+    m_prevCol = m_sel.TileSelB;
     int row = cellOf(y), col = cellOf(x);
-    m_ed.TileSelA = Clamp(row, 0, 15);
-    m_ed.TileSelB = Clamp(col, 0, 15);
+    m_sel.TileSelA = Clamp(row, 0, 15);
+    m_sel.TileSelB = Clamp(col, 0, 15);
     drawSelectionFrames();
     m_pic1->ShowBitmap(m_bmp);
     // The pointer rested here before the press, so a drag starting here has not yet

@@ -7,6 +7,7 @@
 
 #include "core/app/Editor.h"
 #include "gui/app/Hub.h"
+#include "gui/app/Selection.h"
 
 namespace orvane {
 
@@ -19,6 +20,7 @@ namespace orvane {
 class FakeHub : public Hub {
 public:
     Editor ed;
+    Selection sel;
     QStringList calls;
     QStringList messages;
     bool paletteAnimationRunning = false;
@@ -31,6 +33,7 @@ public:
     QByteArray configFile() const;
 
     Editor& editor() override { return ed; }
+    Selection& selection() override { return sel; }
     void Global_KeyDown(int keyCode, int shift) override;
     void Update_Level() override { record("Update_Level"); }
     void Update_Scrn() override { record("Update_Scrn"); }
