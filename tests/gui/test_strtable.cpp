@@ -126,7 +126,6 @@ private slots:
     }
     void leftDragMovesTheSelection() {
         Fixture f;
-        Editor& ed = f.ed();
         press(f.pic(), Qt::LeftButton, QPoint(40, 70));
         QCOMPARE(f.current(), QPoint(1, 2));
         QCOMPARE(QPoint(f.hub.sel.PrevStrCol, f.hub.sel.PrevStrRow), QPoint(0, 0));

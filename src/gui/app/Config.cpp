@@ -26,23 +26,24 @@ Config::Config(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     m_forwardsKeys = false;
     setWindowTitle("Configuration");
 
-    m_label1 = named(new QLabel("Emulator full filename for Test feature (must support rom name at "
-                                "command line):"),
-                     "Label1");
-    m_label1->setWordWrap(true);
+    m_emuLabel =
+        named(new QLabel("Emulator full filename for Test feature (must support rom name at "
+                         "command line):"),
+              "Label1");
+    m_emuLabel->setWordWrap(true);
     m_emuTB = named(new QLineEdit, "EmuTB");
     m_emuBrowseBtn = named(new QPushButton("Browse.."), "EmuBrowseBtn");
-    m_label2 = named(new QLabel("NES Palette File:"), "Label2");
+    m_palLabel = named(new QLabel("NES Palette File:"), "Label2");
     m_palTB = named(new QLineEdit, "PALTB");
     m_palBrowseBtn = named(new QPushButton("Browse.."), "PALBrowseBtn");
     m_palReloadBtn = named(new QPushButton("Reload Now"), "PALReloadBtn");
     m_paCheck = named(new QCheckBox("Enable Simulation of Palette-Animations"), "PACheck");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_label1, 0, 0, 1, 2);
+    grid->addWidget(m_emuLabel, 0, 0, 1, 2);
     grid->addWidget(m_emuTB, 1, 0);
     grid->addWidget(m_emuBrowseBtn, 1, 1);
-    grid->addWidget(m_label2, 2, 0, 1, 2);
+    grid->addWidget(m_palLabel, 2, 0, 1, 2);
     grid->addWidget(m_palTB, 3, 0);
     grid->addWidget(m_palBrowseBtn, 3, 1);
     grid->addWidget(m_palReloadBtn, 4, 1);

@@ -37,10 +37,10 @@ private:
     void PALReloadBtn_Click();
     void PACheck_Click();
 
-    QLabel* m_label1 = nullptr;
+    QLabel* m_emuLabel = nullptr;
     QLineEdit* m_emuTB = nullptr;
     QPushButton* m_emuBrowseBtn = nullptr;
-    QLabel* m_label2 = nullptr;
+    QLabel* m_palLabel = nullptr;
     QLineEdit* m_palTB = nullptr;
     QPushButton* m_palBrowseBtn = nullptr;
     QPushButton* m_palReloadBtn = nullptr;

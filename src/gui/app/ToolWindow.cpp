@@ -7,7 +7,8 @@
 
 namespace orvane {
 
-ToolWindow::ToolWindow(Hub& hub, QWidget* parent) : QWidget(parent, Qt::Window), m_hub(hub) {
+ToolWindow::ToolWindow(Hub& hub, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_hub(hub), m_ed(hub.editor()), m_sel(hub.selection()) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 

@@ -4,7 +4,9 @@
 
 namespace orvane {
 
+struct Editor;
 class Hub;
+struct Selection;
 
 // The refresh contract every tool window implements: the main window forwards each
 // change, in a fixed order, to the shown windows through these methods. A window
@@ -36,6 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool m_forwardsKeys = true;
     Hub& m_hub;
+    Editor& m_ed;     // the hub's editor state
+    Selection& m_sel; // and the user's choices
 };
 
 } // namespace orvane

@@ -34,7 +34,7 @@ MiscEd::MiscEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     layout->addWidget(m_list, 1, 0, 1, 2);
 
     // The track list depends on the game only, so it is filled once, when created.
-    const LevelTables tables = hub.editor().tables();
+    const LevelTables tables = m_ed.tables();
     const int64_t tracks = std::min(tables.musicTrackCount(), kMaxTracks);
     for (int64_t i = 0; i < tracks; ++i) {
         const std::string name = musicTrackName(tables, static_cast<int>(i));

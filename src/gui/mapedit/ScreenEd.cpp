@@ -43,8 +43,7 @@ QString hex(int64_t value) {
 
 } // namespace
 
-ScreenEd::ScreenEd(Hub& hub, QWidget* parent)
-    : ToolWindow(hub, parent), m_ed(hub.editor()), m_bmp(m_ed.Bitmaps) {
+ScreenEd::ScreenEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m_ed.Bitmaps) {
     setObjectName("ScreenEd");
     setWindowTitle("Screen Editor");
     buildControls();
@@ -151,7 +150,7 @@ void ScreenEd::buildControls() {
     m_curScrnTB = field("CurScrnTB", 8, 272, 25);
     m_scrnScroll = named(new QScrollBar(Qt::Horizontal, this), "ScrnScroll");
     m_scrnScroll->setGeometry(32, 272, 233, kRowHeight);
-    m_label1 = label("Label1", "Screen Preset:", 136, 296, 80);
+    m_presetLabel = label("Label1", "Screen Preset:", 136, 296, 80);
     m_scrnPresUD = spin("ScrnPresUD", 216, 296);
     m_scrnPresTB = field("ScrnPresTB", 232, 296, 33);
 
@@ -219,14 +218,14 @@ void ScreenEd::Update_BGPal(int upd) {
     if (upd) m_pic->ShowBitmap(m_bmp);
 }
 
-void ScreenEd::Update_StrBlock(int ustr, int ublock) {
-    redrawStructureQuarterOnScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, ustr, ublock);
+void ScreenEd::Update_StrBlock(int str, int quarter) {
+    redrawStructureQuarterOnScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, str, quarter);
     DrawGrid(m_bmp);
     m_pic->ShowBitmap(m_bmp);
 }
 
-void ScreenEd::Update_Block(int ublock) {
-    redrawBlockOnScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, ublock);
+void ScreenEd::Update_Block(int block) {
+    redrawBlockOnScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, block);
     DrawGrid(m_bmp);
     m_pic->ShowBitmap(m_bmp);
 }
@@ -241,15 +240,14 @@ void ScreenEd::ScreenPic_MouseDown(int button, int /*shift*/, int x, int y) {
     const int row = cellOfPixel(y);
     const int col = cellOfPixel(x);
     if (button == 1) {
-        Selection& sel = m_hub.selection();
-        const Change change = paintScreenCell(m_ed, m_ed.CurScrn, row, col, sel.structure());
+        const Change change = paintScreenCell(m_ed, m_ed.CurScrn, row, col, m_sel.structure());
         drawScreenCell(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn, row, col);
         DrawGrid(m_bmp);
         m_pic->ShowBitmap(m_bmp);
         m_hub.changed(change);
     } else if (button == 2) {
         const int str = m_ed.tables().screenCell(m_ed.CurScrn, row, col);
-        m_hub.selection().chooseStructure(str / 16, str % 16);
+        m_sel.chooseStructure(str / 16, str % 16);
         if (ToolWindow* table = m_hub.shownWindow(WindowId::StrTable)) table->CurStrSet(1);
     }
 }

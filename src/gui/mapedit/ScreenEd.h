@@ -13,7 +13,6 @@ class QScrollBar;
 
 namespace orvane {
 
-struct Editor;
 class PictureArea;
 class SpinButton;
 
@@ -32,8 +31,8 @@ public:
     void Update_Level() override {} // the main window follows a level change with Update_Scrn
     void Update_Scrn() override;
     void Update_BGPal(int upd) override;
-    void Update_StrBlock(int ustr, int ublock) override;
-    void Update_Block(int ublock) override;
+    void Update_StrBlock(int str, int quarter) override;
+    void Update_Block(int block) override;
     void showAnimatedPictures() override;
 
     // Shows the controls of the mode SimplEd selects and moves the settings rows.
@@ -72,7 +71,6 @@ private:
     // message when the map could not be rebuilt.
     void scrollMapEdited(const ScrollMapEdit& edit);
 
-    Editor& m_ed;
     SharedColourBitmap m_bmp;
     ScreenLists m_lists;
 
@@ -95,7 +93,7 @@ private:
     SpinButton* m_settingUD[2] = {};
     QLineEdit* m_curScrnTB = nullptr;
     QScrollBar* m_scrnScroll = nullptr;
-    QLabel* m_label1 = nullptr;
+    QLabel* m_presetLabel = nullptr;
     SpinButton* m_scrnPresUD = nullptr;
     QLineEdit* m_scrnPresTB = nullptr;
 };

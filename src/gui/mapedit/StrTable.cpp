@@ -21,8 +21,7 @@ constexpr int kCell = 32;
 
 } // namespace
 
-StrTable::StrTable(Hub& hub, QWidget* parent)
-    : ToolWindow(hub, parent), m_ed(hub.editor()), m_sel(hub.selection()), m_bmp(m_ed.Bitmaps) {
+StrTable::StrTable(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m_ed.Bitmaps) {
     setObjectName("StrTable");
     setWindowTitle("Structure Table");
     setFixedSize(517, 516);
@@ -46,12 +45,12 @@ void StrTable::Update_Level() {
     m_strPic->ShowBitmap(m_bmp);
 }
 
-void StrTable::Update_Block(int ublock) {
+void StrTable::Update_Block(int block) {
     // Only the quarters that hold the block change; the rest of the table stays drawn.
     const LevelSource level = currentLevelSource(m_ed);
     for (int s = 0; s < 256; ++s)
         for (int q = 0; q < 4; ++q)
-            if (level.tables.structureQuarter(s, q) == ublock)
+            if (level.tables.structureQuarter(s, q) == block)
                 drawStructureQuarter(m_bmp, level, s, q, kCell * (s % 16) + 16 * (q & 1),
                                      kCell * (s / 16) + 16 * (q >> 1));
     drawGrid();

@@ -5,8 +5,6 @@
 
 namespace orvane {
 
-struct Editor;
-struct Selection;
 class PictureArea;
 
 // "Structure Table", the structure editor: the level's 256 structures in a 16 x 16 grid.
@@ -20,7 +18,7 @@ public:
 
     void Update() override;
     void Update_Level() override;
-    void Update_Block(int ublock) override;
+    void Update_Block(int block) override;
     void Update_BGPal(int upd) override;
     void CurStrSet(int upd) override;
     void showAnimatedPictures() override;
@@ -36,8 +34,6 @@ private:
     void drawGrid();
     void drawFrame(int row, int col, int colour);
 
-    Editor& m_ed;
-    Selection& m_sel;
     SharedColourBitmap m_bmp;
     PictureArea* m_strPic = nullptr;
 };

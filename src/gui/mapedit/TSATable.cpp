@@ -28,8 +28,7 @@ constexpr int kBlockTypes = 16;
 } // namespace
 
 TSATable::TSATable(Hub& hub, QWidget* parent)
-    : ToolWindow(hub, parent), m_ed(hub.editor()), m_sel(hub.selection()), m_tsaBmp(m_ed.Bitmaps),
-      m_palBmp(m_ed.Bitmaps) {
+    : ToolWindow(hub, parent), m_tsaBmp(m_ed.Bitmaps), m_palBmp(m_ed.Bitmaps) {
     setObjectName("TSATable");
     setWindowTitle("TSA Table");
     setFixedSize(407, 267);

@@ -7,8 +7,6 @@ class QListWidget;
 
 namespace orvane {
 
-struct Editor;
-struct Selection;
 class PictureArea;
 
 // "TSA Table", the block editor: the level's 256 blocks in a 16 x 16 grid, a picker of
@@ -59,8 +57,6 @@ private:
     void drawBlockFrame(int row, int col, int colour);
     void drawPaletteFrame(int palette, int colour);
 
-    Editor& m_ed;
-    Selection& m_sel;
     SharedColourBitmap m_tsaBmp;
     SharedColourBitmap m_palBmp;
     PictureArea* m_tsapic = nullptr;

@@ -22,8 +22,7 @@ int cellOf(int pixel) {
 
 } // namespace
 
-TileTable::TileTable(Hub& hub, QWidget* parent)
-    : ToolWindow(hub, parent), m_ed(hub.editor()), m_sel(hub.selection()), m_bmp(m_ed.Bitmaps) {
+TileTable::TileTable(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m_ed.Bitmaps) {
     setObjectName("TileTable");
     setWindowTitle("Tile Table");
     // The picture is a little larger than the 256 x 256 of tiles, so the frames of the

@@ -5,8 +5,6 @@
 
 namespace orvane {
 
-struct Editor;
-struct Selection;
 class PictureArea;
 
 // "Tile Table": the level's 256 background tiles in a 16 x 16 grid at twice their size,
@@ -31,8 +29,6 @@ private:
     void drawSelectionFrames();
     void drawFrame(int row, int col, int colour);
 
-    Editor& m_ed;
-    Selection& m_sel;
     SharedColourBitmap m_bmp;
     PictureArea* m_pic1 = nullptr;
     int m_prevRow = 0, m_prevCol = 0; // selection whose frame is erased next

@@ -56,7 +56,7 @@ void DumpRes::setMode(DumpMode mode) {
 }
 
 void DumpRes::redraw() {
-    m_lines = dumpPageText(*m_hub.editor().Res, m_page, m_mode);
+    m_lines = dumpPageText(*m_ed.Res, m_page, m_mode);
     m_text->setLines(m_lines);
 }
 
@@ -82,10 +82,9 @@ void DumpRes::keyPressEvent(QKeyEvent* event) {
 }
 
 void DumpRes::dumpToPad() {
-    const Editor& ed = m_hub.editor();
-    QDir::setCurrent(QString::fromStdString(ed.HomeDir));
-    const std::string path = resolveInDir(ed.HomeDir, "orvane.pad");
-    if (!writeFileAtomically(path, padFileBytes(*ed.Res)))
+    QDir::setCurrent(QString::fromStdString(m_ed.HomeDir));
+    const std::string path = resolveInDir(m_ed.HomeDir, "orvane.pad");
+    if (!writeFileAtomically(path, padFileBytes(*m_ed.Res)))
         m_hub.message("Cannot write \"" + QString::fromStdString(path) + "\".");
 }
 
