@@ -121,8 +121,12 @@ std::string scrollTypeName(const LevelTables& tables, int type) {
 std::string scrollSummary(const LevelTables& tables, int section) {
     const int b = tables.scrollEntry(section);
     const int mode = tables.game();
-    return "(" + scrollTypeName(tables, scrollTypeOf(mode, b)) + " x " +
-           std::to_string(scrollLengthOf(mode, b) + 1) + ")";
+    std::string summary = "(";
+    summary += scrollTypeName(tables, scrollTypeOf(mode, b));
+    summary += " x ";
+    summary += std::to_string(scrollLengthOf(mode, b) + 1);
+    summary += ")";
+    return summary;
 }
 
 int shownDirection(const LevelTables& tables, const ScreenView& view) {

@@ -49,12 +49,12 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent), m_colourTable(256) 
 int PictureArea::ShowBitmap(const WinBitmap& bmp) {
     const int W = bmp.width();
     const int H = bmp.height();
-    if (m_source != &bmp) m_rgbValid = false;
+    if (m_source != &bmp) m_rgbValid = m_copyValid = false;
     m_source = &bmp;
     if (W <= 0 || H <= 0) {
         m_image = QImage();
         m_rgb = QImage();
-        m_rgbValid = false;
+        m_rgbValid = m_copyValid = false;
         m_shared = false;
         update();
         return 0;
@@ -73,7 +73,12 @@ int PictureArea::ShowBitmap(const WinBitmap& bmp) {
         m_image = QImage(const_cast<uchar*>(px.data()), W, H, W, QImage::Format_Indexed8);
         m_shared = true;
     } else {
-        copyRows(bmp, W, H);
+        // The same pixels shown again (a colour change) need no new copy.
+        if (m_shared || !m_copyValid || m_copiedPixelVersion != bmp.pixelVersion()) {
+            copyRows(bmp, W, H);
+            m_copiedPixelVersion = bmp.pixelVersion();
+            m_copyValid = true;
+        }
         m_shared = false;
     }
     m_image.setColorTable(m_colourTable);
@@ -86,7 +91,6 @@ void PictureArea::copyRows(const WinBitmap& bmp, int W, int H) {
     if (m_shared || m_image.width() != W || m_image.height() != H ||
         m_image.format() != QImage::Format_Indexed8)
         m_image = QImage(W, H, QImage::Format_Indexed8);
-    m_rgbValid = false;
     const std::vector<uint8_t>& px = bmp.pixels();
     const auto size = static_cast<qsizetype>(px.size());
     for (int y = 0; y < H; ++y) {
@@ -114,6 +118,7 @@ QRect PictureArea::convert(uint64_t pixelVersion) {
     if (!sameLayout) {
         convertAll();
         m_slotIndexValid = false;
+        m_recolouredSinceDrawn = false;
         changedRows = m_rgb.rect();
     } else {
         const QRgb* table = m_colourTable.constData();
@@ -121,6 +126,17 @@ QRect PictureArea::convert(uint64_t pixelVersion) {
         for (int i = 0; i < 256 && !any; ++i)
             any = m_rgbTable[i] != table[i];
         if (!any) return {};
+        if (!m_slotIndexValid && !m_recolouredSinceDrawn) {
+            // The first new colours after a drawing (a screen change reloads the palette
+            // right after drawing the screen) are cheaper converted whole than through an
+            // index that may never be used again; a second recolouring of the same pixels
+            // (a palette animation) builds the index.
+            convertAll();
+            m_recolouredSinceDrawn = true;
+            changedRows = m_rgb.rect();
+            m_rgbTable = m_colourTable;
+            return changedRows;
+        }
         if (!m_slotIndexValid) buildSlotIndex();
         // RGB32 rows hold exactly W pixels, so a position y*W + x addresses the pixels.
         auto* out = reinterpret_cast<QRgb*>(m_rgb.bits());

@@ -56,6 +56,9 @@ private:
     const WinBitmap* m_source = nullptr;
     QImage m_image;        // the shown pixels as slot numbers, through m_colourTable
     bool m_shared = false; // m_image wraps m_source's buffer
+    // Otherwise m_image is a copy of the pixels of this version of m_source.
+    uint64_t m_copiedPixelVersion = 0;
+    bool m_copyValid = false;
     QList<QRgb> m_colourTable;
 
     // What the picture paints: the slots looked up when the bitmap was shown, so it keeps
@@ -70,6 +73,7 @@ private:
     std::vector<uint32_t> m_slotPositions;
     std::array<uint32_t, 257> m_slotStart{};
     bool m_slotIndexValid = false;
+    bool m_recolouredSinceDrawn = false;
 };
 
 } // namespace orvane
