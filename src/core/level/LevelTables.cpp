@@ -95,4 +95,32 @@ void setSectionSetting(Document& doc, int section, int which, int value) {
     doc.setByte(doc.tables().sectionSettingPosition(section, which), value);
 }
 
+void setEnemy(Document& doc, int64_t n, LevelTables::EnemyField field, int value) {
+    doc.setByte(doc.tables().enemyPosition(n, field), value);
+}
+
+void setPaletteRecordByte(Document& doc, int record, int k, int value) {
+    doc.setByte(doc.tables().paletteRecordPosition(record, k), value);
+}
+
+void setColourSetByte(Document& doc, int set, int k, int value) {
+    doc.setByte(doc.tables().colourSetPosition(set, k), value);
+}
+
+void setGraphicsSetBank(Document& doc, int g, int which, int bank) {
+    doc.setByte(doc.tables().graphicsSetBankPosition(g, which), bank);
+}
+
+void setObjectPaletteSlot(Document& doc, int q, int value) {
+    doc.setByte(doc.tables().objectPaletteSlotPosition(q), value);
+}
+
+void setObjectKind(Document& doc, int q, int value) {
+    doc.setByte(doc.tables().objectKindPosition(q), value);
+}
+
+void setFourColourPaletteByte(Document& doc, int m, int j, int value) {
+    doc.setByte(doc.tables().fourColourPalettePosition(m, j), value);
+}
+
 } // namespace orvane

@@ -193,11 +193,17 @@ public:
     // sections have none).
     int sectionPalette(int section) const;
 
-    // ---- enemy list: slot n = 0..lastEnemySlot ----
-    int enemyScreen(int64_t n) const { return byte(param(Param::EnemyScreens) + n); }
-    int enemyX(int64_t n) const { return byte(param(Param::EnemyXs) + n); }
-    int enemyY(int64_t n) const { return byte(param(Param::EnemyYs) + n); }
-    int enemyType(int64_t n) const { return byte(param(Param::EnemyTypes) + n); }
+    // ---- enemy list: slot n = 0..lastEnemySlot, four parallel tables ----
+    enum class EnemyField { Screen, X, Y, Type };
+    int64_t enemyPosition(int64_t n, EnemyField field) const {
+        return param(static_cast<Param>(static_cast<int>(Param::EnemyScreens) +
+                                        static_cast<int>(field))) +
+               n;
+    }
+    int enemyScreen(int64_t n) const { return byte(enemyPosition(n, EnemyField::Screen)); }
+    int enemyX(int64_t n) const { return byte(enemyPosition(n, EnemyField::X)); }
+    int enemyY(int64_t n) const { return byte(enemyPosition(n, EnemyField::Y)); }
+    int enemyType(int64_t n) const { return byte(enemyPosition(n, EnemyField::Type)); }
 
     // ---- palettes ----
     // Byte k (0..19) of palette record `record`: 0..15 colours, 16..19 animation bytes.
@@ -213,9 +219,10 @@ public:
     }
     int spritePaletteByte(int i) const { return byte(param(Param::SpritePalettes) + i); }
     // mm3: CHR bank `which` (0 or 1) of enemy graphics set g.
-    int graphicsSetBank(int g, int which) const {
-        return byte(further(Further::MM3GraphicsSets) + 2 * int64_t{g} + which);
+    int64_t graphicsSetBankPosition(int g, int which) const {
+        return further(Further::MM3GraphicsSets) + 2 * int64_t{g} + which;
     }
+    int graphicsSetBank(int g, int which) const { return byte(graphicsSetBankPosition(g, which)); }
 
     // ---- palette animations (the tables of the current game) ----
     // Position R of the record of animation a (0..127): R last frame index, R + 1 delay,
@@ -231,16 +238,28 @@ public:
     int64_t animationColourSetBase() const {
         return m_game == kMM3 ? kMM3AnimColourSets : param(Param::AnimColourSets);
     }
+    // Byte k (0..2) of colour set `set` as stored (3 * set from the first set, no wrap):
+    // where an editor of the colour sets reads and writes them.
+    int64_t colourSetPosition(int set, int k) const {
+        return animationColourSetBase() + 3 * int64_t{set} + k;
+    }
 
     // ---- mm4 effect lists and palette objects ----
     int64_t levelEffectListPosition(int level) const;
     int64_t sectionEffectListPosition(int section) const;
-    int objectPaletteSlot(int q) const { return byte(further(Further::MM4ObjectPaletteSlots) + q); }
-    int objectKind(int q) const { return byte(further(Further::MM4ObjectKinds) + q); }
-    // Byte j (0..3) of four-colour palette m.
-    int fourColourPaletteByte(int m, int j) const {
-        return byte(further(Further::MM4FourColourPalettes) + 4 * int64_t{m} + j);
+    // Palette object q (an enemy type 0xC0 + q): the background palette it changes and
+    // its kind (bit 7: an animation number, else a four-colour palette number).
+    int64_t objectPaletteSlotPosition(int q) const {
+        return further(Further::MM4ObjectPaletteSlots) + q;
     }
+    int objectPaletteSlot(int q) const { return byte(objectPaletteSlotPosition(q)); }
+    int64_t objectKindPosition(int q) const { return further(Further::MM4ObjectKinds) + q; }
+    int objectKind(int q) const { return byte(objectKindPosition(q)); }
+    // Byte j (0..3) of four-colour palette m.
+    int64_t fourColourPalettePosition(int m, int j) const {
+        return further(Further::MM4FourColourPalettes) + 4 * int64_t{m} + j;
+    }
+    int fourColourPaletteByte(int m, int j) const { return byte(fourColourPalettePosition(m, j)); }
 
     // ---- level banks ----
     // mm3, mm5: the second bank of level `level`, in banks from level 0's bank.
@@ -264,5 +283,12 @@ void setScreenPreset(Document& doc, int screen, int layout);
 void setScreenCell(Document& doc, int screen, int row, int col, int str);
 void setScrollEntry(Document& doc, int section, int value);
 void setSectionSetting(Document& doc, int section, int which, int value);
+void setEnemy(Document& doc, int64_t n, LevelTables::EnemyField field, int value);
+void setPaletteRecordByte(Document& doc, int record, int k, int value);
+void setColourSetByte(Document& doc, int set, int k, int value);
+void setGraphicsSetBank(Document& doc, int g, int which, int bank);
+void setObjectPaletteSlot(Document& doc, int q, int value);
+void setObjectKind(Document& doc, int q, int value);
+void setFourColourPaletteByte(Document& doc, int m, int j, int value);
 
 } // namespace orvane
