@@ -74,6 +74,7 @@ bool stepEnemyField(Editor& ed, int n, EnemyField field, int delta) {
 }
 
 bool followEnemyScreen(Editor& ed, int n) {
+    if (!isSlot(ed, n)) return false;
     const int screen = enemyScreen(ed, n);
     if (screen == ed.CurScrn) return false;
     ed.CurScrn = screen;
