@@ -2,13 +2,10 @@
 // picture, keys, typing into the fields and clicking the spin buttons; then the enemy
 // list's ROM bytes, the current enemy and screen, and the picture are checked.
 #include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
 #include "core/mapedit/ScreenDrawing.h"
-#include "core/resdata/HexVal.h"
 #include "core/support/EnemyLevel.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/enemyedit/EnemEd.h"
@@ -22,16 +19,6 @@ using namespace orvane;
 using namespace orvane::testing;
 
 namespace {
-
-// Refreshes the window on a screen change, as the main window does.
-class EnemyHub : public FakeHub {
-public:
-    QPointer<EnemEd> window;
-    void Update_Scrn() override {
-        FakeHub::Update_Scrn();
-        if (window) window->Update_Scrn();
-    }
-};
 
 // The picture a fresh Update_Scrn would show.
 std::vector<uint8_t> freshPicture(Editor& ed) {
@@ -56,7 +43,7 @@ private slots:
         const QString after = caseValue(lines, "after");
         const int enemyAfter = caseValue(lines, "enemy-after").toInt();
         const int screenAfter = caseValue(lines, "screen-after").toInt();
-        EnemyHub hub;
+        FakeHub hub;
         hub.ed = makeEnemyLevel(kMM3);
         Editor& ed = hub.ed;
         writeSprite(ed, 0, {{1, 0, -4, -4}, {2, 1, 4, 4}});
@@ -65,7 +52,10 @@ private slots:
         ed.CurScrn = caseValue(lines, "screen").toInt();
         ed.CurEnemy = caseValue(lines, "enemy").toInt();
         EnemEd w(hub);
-        hub.window = &w;
+        // The main window refreshes the window on a screen change.
+        hub.onCall = [&](const QString& call) {
+            if (call == "Update_Scrn") w.Update_Scrn();
+        };
         w.Update();
         w.show();
         auto* pic = w.findChild<PictureArea*>("ScreenPic");
@@ -90,7 +80,8 @@ private slots:
         QCOMPARE(enemies(ed), after == "same" ? before : after);
         QCOMPARE(ed.CurEnemy, enemyAfter);
         QCOMPARE(ed.CurScrn, screenAfter);
-        QCOMPARE(w.findChild<QLineEdit*>("CurScrnTB")->text(), QString::number(screenAfter, 16));
+        QCOMPARE(w.findChild<QLineEdit*>("CurScrnTB")->text(),
+                 QString::number(screenAfter, 16).toUpper());
         QCOMPARE(w.findChild<QLineEdit*>("XTB")->text().toInt(nullptr, 16),
                  enemyX(ed, ed.CurEnemy));
         QVERIFY(ed.Bitmaps[kBmpEnemEdClean].pixels() != ed.Bitmaps[kBmpEnemEd].pixels() ||

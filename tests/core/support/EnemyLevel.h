@@ -18,7 +18,7 @@
 namespace orvane::testing {
 
 constexpr int kEnemySlots = 8;
-constexpr int64_t kChr = 0x10000; // P(2); linear tile t at kChr + 16t
+constexpr int kChr = 0x10000; // P(2); linear tile t at kChr + 16t
 
 inline uint8_t spritePlane(int t, int plane, int r) {
     return static_cast<uint8_t>(plane ? t * 11 + r * 5 + 0x3C : t * 7 + r * 13 + 1);
@@ -27,26 +27,23 @@ inline int spriteColour(int t, int r, int c) {
     return 2 * ((spritePlane(t, 1, r) >> (7 - c)) & 1) + ((spritePlane(t, 0, r) >> (7 - c)) & 1);
 }
 
+// Enemy tables at 0x101, 0x111, 0x121, 0x131. Screens: every preset 0, layout cells 0;
+// block b shows tile b, structure s blocks 4s..4s+3; background and sprite tile t is
+// linear tile t.
 inline Editor makeEnemyLevel(int mode) {
     Editor ed = makeMiniEditor(mode, 0x20000);
-    for (int k = 11; k <= 14; ++k)
-        setParam(ed, k, 0x101 + 0x10 * (k - 11));
-    setParam(ed, 19, kEnemySlots - 1);
-    setParam(ed, 2, int32_t(kChr));
-    setParam(ed, 16, 15);
-    for (int t = 0; t < 1024; ++t)
-        for (int r = 0; r < 8; ++r) {
-            ed.setByte(kChr + 16 * t + r + 1, spritePlane(t, 0, r));
-            ed.setByte(kChr + 16 * t + r + 9, spritePlane(t, 1, r));
-        }
-    // Screens: every preset 0, layout cells 0; block b shows tile b, structure s blocks
-    // 4s..4s+3; background and sprite tile t is linear tile t.
-    const int tables[][2] = {{3, 0x9001}, {4, 0x9401}, {5, 0x9501}, {6, 0x8001}, {7, 0x8801}};
-    for (const auto& [k, v] : tables)
+    const int params[][2] = {{11, 0x101}, {12, 0x111}, {13, 0x121}, {14, 0x131},
+                             {19, 7},     {2, kChr},   {16, 15},    {3, 0x9001},
+                             {4, 0x9401}, {5, 0x9501}, {6, 0x8001}, {7, 0x8801}};
+    for (const auto& [k, v] : params)
         setParam(ed, k, v);
     for (int i = 0; i < 1024; ++i) {
-        ed.setByte(0x9001 + i, i & 0xFF);
-        ed.setByte(0x9501 + i, i & 0xFF);
+        poke(ed, 0x9001 + i, {i & 0xFF});
+        poke(ed, 0x9501 + i, {i & 0xFF});
+        for (int r = 0; r < 8; ++r) {
+            poke(ed, kChr + 16 * i + r + 1, {spritePlane(i, 0, r)});
+            poke(ed, kChr + 16 * i + r + 9, {spritePlane(i, 1, r)});
+        }
     }
     for (int t = 0; t < 512; ++t)
         ed.TileAddr[size_t(t)] = kChr + 16 * (t & 0xFF);
