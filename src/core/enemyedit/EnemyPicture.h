@@ -44,8 +44,6 @@ public:
         EnemDraw(ed, screen, false);
     }
 
-    WinBitmap& display() { return m_display; }
-
 private:
     void takeBackground();
     void drawBox(const Editor& ed, int x, int y, int type, int outline);
