@@ -1,357 +1,48 @@
 #include "BackgroundArt.h"
 
-#include "Picture.h"
-
-#include <cstdlib>
-#include <string>
-#include <vector>
+#include "TextData.h"
 
 namespace orvane::demo {
 
-namespace {
-
-using Rows = std::vector<std::string>;
-
-// Puts a picture of 1 x 1, 2 x 1 or 2 x 2 tiles at consecutive tile numbers, in
-// quadrant order (top left, top right, bottom left, bottom right).
-void place(std::array<Tile, 256>& tiles, int first, const Picture& p) {
-    int n = first;
-    for (int row = 0; row < p.height() / 8; ++row)
-        for (int col = 0; col < p.width() / 8; ++col)
-            tiles[static_cast<size_t>(n++)] = p.tile(col, row);
-}
-
-void place(std::array<Tile, 256>& tiles, int first, const Rows& rows, const char* what) {
-    place(tiles, first, Picture::fromRows(rows, what));
-}
-
-// Running-bond bricks, steel plates or rough stone, 16 x 16.
-Picture wall(int theme) {
-    Picture p(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            int c = 1;
-            if (theme == 0) {
-                const int joint = ((y / 4) % 2 == 0) ? 0 : 8;
-                if (y % 4 == 0 || x == joint)
-                    c = 3;
-                else if (y % 4 == 1)
-                    c = 2;
-            } else if (theme == 1) {
-                if (x == 15 || y == 15)
-                    c = 3;
-                else if (x == 0 || y == 0)
-                    c = 2;
-                if ((x == 3 || x == 12) && (y == 3 || y == 12)) c = 2;
-            } else {
-                const int joint = ((y / 8) % 2 == 0) ? 5 : 12;
-                if (y % 8 == 7 || x == joint)
-                    c = 3;
-                else if (y % 8 == 0 || x == joint + 1)
-                    c = 2;
+BackgroundArt::BackgroundArt(const std::filesystem::path& file) {
+    std::vector<std::string> themes;
+    std::vector<std::array<bool, 256>> drawn;
+    forEachEntry(readEntries(file), [&](const Entry& e) {
+        if (e.keyword() == "themes") {
+            themes.assign(e.words.begin() + 1, e.words.end());
+            m_tiles.assign(themes.size(), {});
+            drawn.assign(themes.size(), {});
+            return;
+        }
+        if (e.keyword() != "tile" || themes.empty())
+            throw std::runtime_error("expected 'themes', then 'tile' entries");
+        const Picture p = readPicture(e.rows);
+        const Named named{e.number(1), p.columns * p.rows};
+        const Named known = m_names.emplace(e.word(2), named).first->second;
+        if (named.first + named.count > 256 || known.first != named.first ||
+            known.count != named.count)
+            throw std::runtime_error("'" + e.word(2) +
+                                     "' runs past tile FF or differs between themes");
+        // A picture without a theme is every theme's.
+        for (size_t t = 0; t < themes.size(); ++t) {
+            if (e.words.size() > 3 && int(t) != indexOf(themes, e.word(3), "theme")) continue;
+            for (int i = 0; i < named.count; ++i) {
+                if (drawn[t][named.first + i]) throw std::runtime_error("a tile is drawn twice");
+                drawn[t][named.first + i] = true;
+                m_tiles[t][named.first + i] = p.tiles[i];
             }
-            p.set(x, y, c);
         }
-    return p;
+    });
+    if (m_tiles.empty()) throw std::runtime_error(file.string() + ": no themes");
 }
 
-Picture metal() {
-    Picture p(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            int c = 2;
-            if (x == 0 || y == 0) c = 1;
-            if (x == 15 || y == 15) c = 3;
-            if ((x == 3 || x == 12) && (y == 3 || y == 12)) c = 1;
-            if ((x == 4 || x == 13) && (y == 4 || y == 13)) c = 3;
-            p.set(x, y, c);
-        }
-    return p;
-}
-
-// Columns shaded light to dark, the body of a pipe; the cap has a rim.
-Picture pipe(bool cap) {
-    const std::string shade = "3112222222222333";
-    Picture p(16, 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) {
-            int c = shade[static_cast<size_t>(x)] - '0';
-            if (cap && (y == 0 || y == 7)) c = 3;
-            if (cap && y == 1 && x > 0 && x < 15) c = 1;
-            p.set(x, y, c);
-        }
-    return p;
-}
-
-Picture ladder() {
-    Picture p(16, 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) {
-            int c = 0;
-            if (x == 2 || x == 12) c = 1;
-            if (x == 3 || x == 13) c = 3;
-            if ((y == 2 || y == 6) && x > 3 && x < 12) c = 1;
-            if ((y == 3 || y == 7) && x > 3 && x < 12) c = 3;
-            p.set(x, y, c);
-        }
-    return p;
-}
-
-Picture crate() {
-    Picture p(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            int c = 1;
-            if (x == 0 || y == 0 || x == 15 || y == 15)
-                c = 3;
-            else if (x == 1 || y == 1 || x == 14 || y == 14)
-                c = 2;
-            else if (x == y || x == 15 - y)
-                c = 2;
-            p.set(x, y, c);
-        }
-    return p;
-}
-
-Picture window() {
-    Picture p(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            int c = 1; // the wall around it
-            if (x >= 2 && x <= 13 && y >= 2 && y <= 13) {
-                c = 2; // glass
-                if (x == 2 || x == 13 || y == 2 || y == 13 || x == 7 || x == 8 || y == 7 || y == 8)
-                    c = 3;
-                else if ((x == 3 && y < 7) || (y == 3 && x < 7))
-                    c = 1; // a glint
-            }
-            p.set(x, y, c);
-        }
-    return p;
-}
-
-Picture door() {
-    Picture p(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            int c = 2;
-            if (x == 0 || x == 15 || y == 0)
-                c = 3;
-            else if ((x == 4 || x == 11) && y > 2 && y < 14)
-                c = 3;
-            else if (x > 4 && x < 11 && (y == 3 || y == 8))
-                c = 1;
-            if (x == 12 && y == 9) c = 1; // the handle
-            p.set(x, y, c);
-        }
-    return p;
-}
-
-Picture gear() {
-    Picture p(16, 16);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const int dx = 2 * x - 15, dy = 2 * y - 15; // twice the distance from the centre
-            const int r2 = dx * dx + dy * dy;
-            int c = 0;
-            const bool tooth = (std::abs(dx) < 4 || std::abs(dy) < 4 || std::abs(dx - dy) < 4 ||
-                                std::abs(dx + dy) < 4);
-            if (r2 < 100)
-                c = (r2 < 20) ? 3 : 1;
-            else if (r2 < 180)
-                c = 2;
-            else if (r2 < 250 && tooth)
-                c = 2;
-            p.set(x, y, c);
-        }
-    return p;
-}
-
-Picture crystal() {
-    return Picture::fromRows(
-        {"................", "................", "........3.......", ".......313......",
-         ".......313......", "...3..31123.....", "..313.31123..3..", "..313311223.313.",
-         ".31123112233112.", ".31123112233112.", "3112231122331223", "3112223122331223",
-         "3112223122331223", "3111223112231123", "3333333333333333", "................"},
-        "crystal");
-}
-
-void meadowGround(std::array<Tile, 256>& t, int theme) {
-    if (theme == 0) {
-        place(t, bg::GrassL,
-              {"..1...1.", ".111.111", "11111111", "11211121", "22122212", "22222222", "23222232",
-               "22222222"},
-              "grass");
-        place(t, bg::GrassR,
-              {".1...1..", "111.111.", "11111111", "12111211", "21222122", "22222222", "22322222",
-               "22222222"},
-              "grass");
-    } else if (theme == 1) {
-        place(t, bg::GrassL,
-              {"33333333", "11221122", "12211221", "22112211", "33333333", "22222222", "23222322",
-               "22222222"},
-              "floor");
-        place(t, bg::GrassR,
-              {"33333333", "11221122", "12211221", "22112211", "33333333", "22222222", "22232223",
-               "22222222"},
-              "floor");
-    } else {
-        place(t, bg::GrassL,
-              {"...333..", ".331113.", "31111113", "31121111", "11111211", "22322222", "22222232",
-               "22222222"},
-              "rock");
-        place(t, bg::GrassR,
-              {"..333...", ".311133.", "31111113", "11112113", "11211111", "22222322", "23222222",
-               "22222222"},
-              "rock");
-    }
-    place(t, bg::DirtA,
-          {"22222222", "22322222", "22222232", "22222222", "32222222", "22222322", "22222222",
-           "22232222"},
-          "dirt");
-    place(t, bg::DirtB,
-          {"22222222", "22222322", "23222222", "22222222", "22232222", "22222222", "32222223",
-           "22222222"},
-          "dirt");
-    place(t, bg::EdgeL,
-          {"........", ".....111", "...11111", "..111112", ".1112222", ".1222222", "12222222",
-           "12222222"},
-          "edge");
-    place(t, bg::EdgeR,
-          {"........", "111.....", "11111...", "211111..", "2222111.", "2222221.", "22222221",
-           "22222221"},
-          "edge");
-}
-
-} // namespace
-
-std::array<Tile, 256> backgroundTiles(int theme) {
-    std::array<Tile, 256> t{};
-    meadowGround(t, theme);
-    place(t, bg::Brick, wall(theme));
-    place(t, bg::LadderL, ladder());
-    place(t, bg::PlatL,
-          {".3333333", "31111111", "31222222", "32222222", ".3333333", "........", "........",
-           "........"},
-          "platform");
-    place(t, bg::PlatM,
-          {"33333333", "11111111", "22222222", "22222222", "33333333", "........", "........",
-           "........"},
-          "platform");
-    place(t, bg::PlatR,
-          {"3333333.", "11111113", "22222213", "22222223", "3333333.", "........", "........",
-           "........"},
-          "platform");
-    place(t, bg::PipeL, pipe(false));
-    place(t, bg::CapL, pipe(true));
-    place(t, bg::Metal, metal());
-    place(t, bg::Spike,
-          Picture::fromRows({"...13......13...", "...13......13...", "..1123....1123..",
-                             "..1223....1223..", ".112223..112223.", ".122223..122223.",
-                             "1122223311222233", "3333333333333333"},
-                            "spikes"));
-    place(t, bg::WaterTopL,
-          Picture::fromRows({"................", "................", "..11......11....",
-                             ".1221..1.1221..1", "1222211212222112", "2222222222222222",
-                             "2223222222232222", "2222222222222222"},
-                            "water top"));
-    place(t, bg::WaterA,
-          Picture::fromRows({"2222222222222222", "2232222222223222", "3323322233233222",
-                             "2222232222222322", "2222233322222333", "2232222222322222",
-                             "2223322222233222", "2222222222222222"},
-                            "water"));
-    place(t, bg::Cloud,
-          Picture::fromRows(
-              {"................", "......1111......", "....11111111....", "...1111111111...",
-               ".11111111111111.", "1111111111111111", "1111111111111121", "1122111111122221",
-               ".12222222222222.", "..222222222222..", "................", "................",
-               "................", "................", "................", "................"},
-              "cloud"));
-    place(t, bg::Bush,
-          Picture::fromRows(
-              {"................", "................", "................", "................",
-               "......3333......", "....33111133....", "...3111111113...", "..311211112113..",
-               ".31111111111113.", ".31121111112113.", "3111111111111113", "3112111121111213",
-               "3111111111111113", "3111121111211113", "3111111111111113", "3333333333333333"},
-              "bush"));
-    place(t, bg::Window, window());
-    place(t, bg::Crate, crate());
-    place(t, bg::Door, door());
-    place(t, bg::PillarL,
-          Picture::fromRows({"3121212112121213", "3121212112121213", "3121212112121213",
-                             "3121212112121213", "3121212112121213", "3121212112121213",
-                             "3121212112121213", "3121212112121213"},
-                            "pillar"));
-    place(t, bg::Sign,
-          Picture::fromRows(
-              {"................", "3333333333333...", "3111111111111333", "3113311331113113",
-               "3111111111111333", "3333333333333...", "......33........", "......33........",
-               "......33........", "......33........", "......33........", "......33........",
-               "......33........", ".....3333.......", "....333333......", "................"},
-              "sign"));
-    place(t, bg::Flower,
-          Picture::fromRows({"...11......22...", "..1221....2112..", "...11......22...",
-                             "...3........3...", "..33.3....3.33..", "...33......33...",
-                             "...3........3...", "...3........3..."},
-                            "flowers"));
-    place(t, bg::Arrow,
-          Picture::fromRows({"....3.......3...", "....33......33..", "33333333333333.3",
-                             "3111111311111113", "33333333333333.3", "....33......33..",
-                             "....3.......3...", "................"},
-                            "arrows"));
-    place(t, bg::TreeTop,
-          Picture::fromRows(
-              {".....333333.....", "...3311111133...", "..311121111113..", ".31111111121113.",
-               ".31211111111113.", "3111111211111113", "3111111111121113", "3112111111111113",
-               "3111111121111213", ".31111111111113.", ".31121111111213.", "..311111211113..",
-               "...3311111133...", ".....333333.....", "......3223......", "......3223......"},
-              "tree"));
-    place(t, bg::TrunkL,
-          Picture::fromRows({"......3223......", "......3223......", "......3213......",
-                             "......3223......", "......3223......", "......3123......",
-                             "......3223......", ".....332233....."},
-                            "trunk"));
-    place(t, bg::Gear, gear());
-    place(t, bg::Lamp,
-          Picture::fromRows(
-              {"......3333......", ".....311113.....", "....31111113....", "....31111113....",
-               "....31111113....", ".....311113.....", "......3333......", ".......33.......",
-               ".......33.......", ".......33.......", ".......33.......", ".......33.......",
-               ".......33.......", "......3333......", ".....322223.....", "....33333333...."},
-              "lamp"));
-    place(t, bg::Crystal, crystal());
-    place(t, bg::VentL,
-          Picture::fromRows({"3333333333333333", "3222222222222223", "3333333333333333",
-                             "3222222222222223", "3333333333333333", "3222222222222223",
-                             "3333333333333333", "3222222222222223"},
-                            "vent"));
-    place(t, bg::BeltL,
-          {"33333333", "13113113", "31131131", "33333333", "22222222", "21122112", "22222222",
-           "33333333"},
-          "belt");
-    place(t, bg::BeltR,
-          {"33333333", "31131131", "13113113", "33333333", "22222222", "21122112", "22222222",
-           "33333333"},
-          "belt");
-    place(t, bg::IceL,
-          Picture::fromRows({"1111111111111111", "1222211112222111", "2222222222222222",
-                             "2212222222221222", "2222222222222222", "3333333333333333",
-                             "2222222222222222", "2222222222222222"},
-                            "ice"));
-    place(t, bg::SandL,
-          Picture::fromRows({"1111111111111111", "1121111121111211", "2222222222222222",
-                             "2232222223222232", "2222232222222222", "2222222222322222",
-                             "3222222222222222", "2222222322222222"},
-                            "sand"));
-    place(t, bg::Star,
-          {"...1....", "...1....", "..111...", "1111111.", "..111...", ".1.1.1..", "1.....1.",
-           "........"},
-          "star");
-    place(t, bg::Moon,
-          {"..1111..", ".11.....", "11......", "11......", "11......", "11......", ".11.....",
-           "..1111.."},
-          "moon");
-    return t;
+uint8_t BackgroundArt::tileNumber(const std::string& ref) const {
+    const size_t plus = ref.find('+');
+    const auto it = m_names.find(ref.substr(0, plus));
+    const int n = plus == std::string::npos ? 0 : hexNumber(ref.substr(plus + 1));
+    if (it == m_names.end() || n >= it->second.count)
+        throw std::runtime_error("no background tile '" + ref + "'");
+    return static_cast<uint8_t>(it->second.first + n);
 }
 
 } // namespace orvane::demo
