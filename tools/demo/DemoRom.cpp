@@ -1,5 +1,6 @@
 #include "DemoRom.h"
 
+#include <cstdio>
 #include <map>
 
 #include "core/resdata/LayoutParams.h"
@@ -9,25 +10,19 @@ namespace orvane::demo {
 
 namespace {
 
-int decimal(const std::string& text) {
-    if (text.empty() || text.size() > 3 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        throw std::runtime_error("not a parameter or slot number: '" + text + "'");
-    return std::stoi(text);
-}
-
 // Literal bytes at a place: the words after it and the rows below.
 void writeBytes(RomJob& job, const Entry& part) {
-    job.rom.put(job.value(part.word(1)), part.bytes(2), job.what("table at " + part.word(1)));
+    job.rom.put(job.value(part.word(1)), part.bytes(2), "table at " + part.word(1));
 }
 
 // <count> bytes at a place, repeating the pattern that follows.
 void writeFill(RomJob& job, const Entry& part) {
     const auto pattern = part.bytes(3);
+    if (part.number(2) > 0x2000) throw std::runtime_error("a table larger than a bank");
     std::vector<uint8_t> bytes(part.number(2));
     for (size_t i = 0; i < bytes.size() && !pattern.empty(); ++i)
         bytes[i] = pattern[i % pattern.size()];
-    job.rom.put(job.value(part.word(1)), bytes, job.what("table at " + part.word(1)));
+    job.rom.put(job.value(part.word(1)), bytes, "table at " + part.word(1));
 }
 
 const std::map<std::string, void (*)(RomJob&, const Entry&)> kParts = {
@@ -37,7 +32,7 @@ const std::map<std::string, void (*)(RomJob&, const Entry&)> kParts = {
     {"sprite-banks", writeSpriteBanks},
     {"palette-animations", writePaletteAnimations},
     {"graphics-sets", writeGraphicsSets},
-    {"sprite-palette-sets", writeSpritePaletteSets},
+    {"palette-sets", writePaletteSets},
     {"effect-lists", writeEffectLists},
 };
 
@@ -57,11 +52,11 @@ int64_t RomJob::R(int n, int k) const {
 }
 
 int64_t RomJob::value(const std::string& text) const {
-    const size_t open = text.find('(');
-    if (text.size() > 1 && text[0] == 'P') return P(decimal(text.substr(1)));
-    if (text.size() > 3 && text[0] == 'R' && open != std::string::npos && text.back() == ')')
-        return R(decimal(text.substr(1, open - 1)),
-                 decimal(text.substr(open + 1, text.size() - open - 2)));
+    int n = 0, k = 0;
+    char rest = 0;
+    if (text.size() < 9 && std::sscanf(text.c_str(), "P%d%c", &k, &rest) == 1) return P(k);
+    if (text.size() < 9 && std::sscanf(text.c_str(), "R%d(%d)%c", &n, &k, &rest) == 2)
+        return R(n, k);
     return hexNumber(text);
 }
 
@@ -81,13 +76,12 @@ std::vector<uint8_t> buildDemoRom(const GameDescription& game, const DemoContent
         std::vector<uint8_t> second;
         for (int level = 0; level < levels; ++level)
             second.push_back(static_cast<uint8_t>(game.secondBanks + level));
-        job.rom.put(job.P(26), second, job.what("second-bank table"));
+        job.rom.put(job.P(26), second, "second-bank table");
     }
     // Sprite palettes 0 and 1: the player's colours and the items', in every level.
     const auto& p = content.palettes.playerColours;
     const auto& i = content.sprites.groups[content.sprites.itemGroup].colours;
-    job.rom.put(job.P(49), {0x0F, p[0], p[1], p[2], 0x0F, i[0], i[1], i[2]},
-                job.what("sprite palettes"));
+    job.rom.put(job.P(49), {0x0F, p[0], p[1], p[2], 0x0F, i[0], i[1], i[2]}, "sprite palettes");
     writeSpriteTiles(job);
     forEachEntry(game.parts, [&](const Entry& part) {
         const auto writer = kParts.find(part.keyword());

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "BackgroundArt.h"
 #include "GameDescription.h"
 #include "LevelKit.h"
 #include "LevelPlan.h"
@@ -20,7 +19,6 @@ namespace orvane::demo {
 
 // What the three demo ROMs share, read from the data folder.
 struct DemoContent {
-    BackgroundArt background;
     SpriteLibrary sprites;
     PaletteBook palettes;
     KitSource kit;
@@ -46,7 +44,6 @@ struct RomJob {
     // "P<k>" as P(k), "R<n>(<k>)" as R(n, k) (decimal, as the resource data counts
     // them), anything else as a hex number; throws on what it cannot read.
     int64_t value(const std::string& text) const;
-    std::string what(const std::string& thing) const { return game.name + " " + thing; }
 };
 
 // Writes the demo ROM a game description asks for and returns the image; throws
@@ -59,7 +56,7 @@ void writeSpriteSets(RomJob& job, const Entry& part);        // SpriteTables.cpp
 void writeSpriteBanks(RomJob& job, const Entry& part);       // SpriteTables.cpp
 void writePaletteAnimations(RomJob& job, const Entry& part); // PaletteAnimations.cpp
 void writeGraphicsSets(RomJob& job, const Entry& part);      // GameParts.cpp
-void writeSpritePaletteSets(RomJob& job, const Entry& part); // GameParts.cpp
+void writePaletteSets(RomJob& job, const Entry& part);       // GameParts.cpp
 void writeEffectLists(RomJob& job, const Entry& part);       // GameParts.cpp
 
 // The writers every ROM runs.

@@ -20,17 +20,13 @@ GameDescription readGameDescription(const std::filesystem::path& file, const std
     g.groupBanks.assign(lib.groups.size(), -1);
     forEachEntry(readEntries(file), [&](const Entry& e) {
         const std::string& k = e.keyword();
-        auto memory = [&] {
-            return static_cast<Memory>(indexOf({"chr", "prg"}, e.word(1), "memory"));
-        };
         if (k == "rom") {
             g.prgBanks = e.number(1);
             g.chrBanks = e.number(2);
         } else if (k == "second-banks") {
             g.secondBanks = e.number(1);
         } else if (k == "background") {
-            g.backgroundIn = memory();
-            g.backgroundBank = e.number(2);
+            g.backgroundBank = e.number(1);
         } else if (k == "level-offsets") {
             g.variantOffset = e.number(1);
             g.schemeOffset = e.number(2);
@@ -41,7 +37,7 @@ GameDescription readGameDescription(const std::filesystem::path& file, const std
         } else if (k == "section-table") {
             SectionTable t{e.word(1), {}, 1, {}};
             for (size_t i = 2; i < e.words.size(); ++i) {
-                indexOf({"pair", "palette", "cycle"}, e.words[i], "section column");
+                indexOf({"map", "pair", "palette", "cycle"}, e.words[i], "section column");
                 t.columns.push_back(e.words[i]);
                 if (e.words[i] == "cycle") t.cycle = std::max(1, e.number(++i));
             }
@@ -56,8 +52,7 @@ GameDescription readGameDescription(const std::filesystem::path& file, const std
             if (b.size() != 3) throw std::runtime_error("an extra enemy has x, y and a type");
             g.extraEnemies.push_back({e.word(1) == "last" ? -1 : e.number(1), b[0], b[1], b[2]});
         } else if (k == "sprite-tiles") {
-            g.spriteTilesIn = memory();
-            for (size_t i = 2; i < e.words.size(); i += 2)
+            for (size_t i = 1; i < e.words.size(); i += 2)
                 g.groupBanks[byName(lib.groups, e.words[i], "sprite group")] = e.number(i + 1);
         } else if (k == "item-tile-base") {
             g.itemTileBase = e.number(1);

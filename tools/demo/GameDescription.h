@@ -11,15 +11,13 @@ namespace orvane::demo {
 
 struct SpriteLibrary;
 
-// Where a game keeps tiles: CHR memory in 1 KB banks, or 8 KB program banks.
-enum class Memory { Chr, Prg };
-
 struct SpriteEntry {
     int design = 0, type = 0, table = 0; // table: the set or sprite bank it is kept in
 };
 
-// A per-section table of a level: its place, what each section's bytes say ("pair",
-// "palette", "cycle": the section number modulo `cycle`) and single bytes set apart.
+// A per-section table of a level: its place, what each section's bytes say ("map" the
+// scroll map byte, "pair", "palette", "cycle": the section number modulo `cycle`) and
+// single bytes set apart.
 struct SectionTable {
     std::string place;
     std::vector<std::string> columns;
@@ -40,14 +38,14 @@ struct GameDescription {
     int mode = 0;     // the game's column in the resource data
     int prgBanks = 0, chrBanks = 0;
     int secondBanks = -1; // level L's second bank: this + L, or -1 for one bank a level
-    Memory backgroundIn = Memory::Chr;
-    int backgroundBank = 0;
+    // Tiles are kept in CHR memory, in 1 KB banks, or without it in 8 KB program banks.
+    bool tilesInChr() const { return chrBanks > 0; }
+    int backgroundBank = 0; // level L's background tiles: this bank + L or 4L (CHR)
     int variantOffset = 0, schemeOffset = 0;
     std::vector<std::vector<uint8_t>> scrollMaps;
     std::string lastGroupPair;
     std::vector<SectionTable> sectionTables;
     std::vector<ExtraEnemy> extraEnemies;
-    Memory spriteTilesIn = Memory::Chr;
     std::vector<int> groupBanks; // per sprite group
     int itemTileBase = 0;
     std::vector<SpriteEntry> sprites;

@@ -1,5 +1,5 @@
-// The parts only one game has: mm3's graphics sets, mm5's sprite palette sets and mm4's
-// effect lists.
+// Parts of the sprite graphics that not every game has: mm3's graphics sets, sprite
+// palette sets, mm4's effect lists.
 #include "DemoRom.h"
 
 namespace orvane::demo {
@@ -16,29 +16,21 @@ void append(std::vector<uint8_t>& to, const std::vector<uint8_t>& bytes) {
 
 } // namespace
 
-// mm3: graphics set g at R10(0) names the CHR banks of group pair g's two groups; its
-// sprite palette set is entry g of P27.
+// mm3: graphics set g at R10(0) names the CHR banks of group pair g's two groups.
 void writeGraphicsSets(RomJob& job, const Entry&) {
-    std::vector<uint8_t> banks, colours;
-    for (int g = 0; g < job.groupPairs; ++g) {
-        const GroupPair pair = job.content.sprites.pair(g);
-        append(banks, {bankOf(job, pair.a), bankOf(job, pair.b)});
-        append(colours, job.content.sprites.paletteSet(g));
-    }
-    job.rom.put(job.R(10, 0), banks, job.what("graphics sets"));
-    job.rom.put(job.P(27), colours, job.what("sprite palette sets"));
+    std::vector<uint8_t> banks;
+    for (int g = 0; g < job.groupPairs; ++g)
+        append(banks, {bankOf(job, job.content.sprites.pair(g).a),
+                       bankOf(job, job.content.sprites.pair(g).b)});
+    job.rom.put(job.R(10, 0), banks, "graphics sets");
 }
 
-// mm5: the default sprite colours at the place the part names first, from the group
-// pair that follows, and the sprite palette sets of P27 from the pairs after that.
-void writeSpritePaletteSets(RomJob& job, const Entry& part) {
-    const auto pairs = part.numbers(2);
+// Sprite palette sets at a place: the colours of the group pairs that follow it.
+void writePaletteSets(RomJob& job, const Entry& part) {
     std::vector<uint8_t> sets;
-    for (size_t i = 1; i < pairs.size(); ++i)
-        append(sets, job.content.sprites.paletteSet(pairs[i]));
-    job.rom.put(job.P(27), sets, job.what("sprite palette sets"));
-    job.rom.put(job.value(part.word(1)), job.content.sprites.paletteSet(pairs.at(0)),
-                job.what("default sprite colours"));
+    for (uint8_t pair : part.bytes(2))
+        append(sets, job.content.sprites.paletteSet(pair));
+    job.rom.put(job.value(part.word(1)), sets, "sprite palette sets at " + part.word(1));
 }
 
 // mm4, in the bank of R10(4) (window A000): each level's initial effect list, from the
@@ -51,58 +43,48 @@ void writeSpritePaletteSets(RomJob& job, const Entry& part) {
 // page, first tile row], ended by FF.
 void writeEffectLists(RomJob& job, const Entry& part) {
     if (job.R(10, 4) != job.R(10, 7))
-        throw std::runtime_error(job.what("effect lists are expected in one bank"));
+        throw std::runtime_error("effect lists are expected in one bank");
     const int bank = static_cast<int>(job.R(10, 4) / 32);
     auto area = [&](size_t from, const char* what) {
         return RecordArea(job.rom, bank, 0xA000, part.number(from) - 0xA000,
-                          part.number(from + 1) - 0xA000, job.what(what));
+                          part.number(from + 1) - 0xA000, what);
     };
     RecordArea levelLists = area(1, "level effect lists"),
                sectionLists = area(2, "section effect lists");
     const auto& sprites = job.content.sprites;
 
+    // Each list: the sprite colours of a pair, then [program bank, tile count (in 16-tile
+    // groups for a level's list), CPU page, first tile row] records, FF last.
+    auto list = [&](std::vector<uint8_t> bytes, const std::vector<std::array<uint8_t, 4>>& loads) {
+        for (const auto& load : loads)
+            bytes.insert(bytes.end(), load.begin(), load.end());
+        bytes.push_back(0xFF);
+        return bytes;
+    };
     std::vector<int64_t> targets;
     for (int e = 0; e < job.groupPairs; ++e) {
-        std::vector<uint8_t> list = sprites.paletteSet(e);
-        if (e == part.number(4)) list = {list[0], list[1], list[2], list[3], 0xFF};
-        const GroupPair pair = sprites.pair(e);
-        append(list, {bankOf(job, pair.a), 64, 0x80, 24, bankOf(job, pair.b), 64, 0x80, 28, 0xFF});
-        targets.push_back(sectionLists.add(list));
+        const uint8_t a = bankOf(job, sprites.pair(e).a), b = bankOf(job, sprites.pair(e).b);
+        std::vector<uint8_t> colours = sprites.paletteSet(e);
+        if (e == part.number(4)) colours = {colours[0], colours[1], colours[2], colours[3], 0xFF};
+        targets.push_back(sectionLists.add(list(colours, {{a, 64, 0x80, 24}, {b, 64, 0x80, 28}})));
     }
     job.rom.putPointers(job.R(10, 5), job.R(10, 6), job.groupPairs, targets,
-                        job.what("section effect pointers"));
+                        "section effect pointers");
 
     targets.clear();
     for (size_t level = 0; level < job.plans.size(); ++level) {
-        const int first = job.plans[level].sections.front().pair;
-        const GroupPair pair = sprites.pair(first);
-        const auto tiles = static_cast<uint8_t>(job.game.backgroundBank + level);
-        std::vector<uint8_t> list = sprites.paletteSet(first);
-        append(list, {tiles,
-                      8,
-                      0x80,
-                      0,
-                      tiles,
-                      8,
-                      0x88,
-                      8,
-                      bankOf(job, sprites.itemGroup),
-                      8,
-                      0x80,
-                      16,
-                      bankOf(job, pair.a),
-                      4,
-                      0x80,
-                      24,
-                      bankOf(job, pair.b),
-                      4,
-                      0x80,
-                      28,
-                      0xFF});
-        targets.push_back(levelLists.add(list));
+        const int e = job.plans[level].sections.front().pair;
+        const uint8_t a = bankOf(job, sprites.pair(e).a), b = bankOf(job, sprites.pair(e).b);
+        const uint8_t tiles = uint8_t(job.game.backgroundBank + level),
+                      items = bankOf(job, sprites.itemGroup);
+        targets.push_back(levelLists.add(list(sprites.paletteSet(e), {{tiles, 8, 0x80, 0},
+                                                                      {tiles, 8, 0x88, 8},
+                                                                      {items, 8, 0x80, 16},
+                                                                      {a, 4, 0x80, 24},
+                                                                      {b, 4, 0x80, 28}})));
     }
     job.rom.putPointers(job.R(10, 2), job.R(10, 3), static_cast<int>(targets.size()), targets,
-                        job.what("level effect pointers"));
+                        "level effect pointers");
 }
 
 } // namespace orvane::demo

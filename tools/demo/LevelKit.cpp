@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "BackgroundArt.h"
-
 namespace orvane::demo {
 
 namespace {
@@ -42,7 +40,8 @@ KitLayout readLayout(const Entry& e, const std::vector<KitLayout>& bases,
 
 } // namespace
 
-KitSource::KitSource(const std::filesystem::path& file, const BackgroundArt& art) {
+KitSource::KitSource(const std::filesystem::path& tileFile, const std::filesystem::path& file) {
+    readTiles(tileFile);
     std::vector<std::string> types;
     forEachEntry(readEntries(file), [&](const Entry& e) {
         const std::string& k = e.keyword();
@@ -53,8 +52,8 @@ KitSource::KitSource(const std::filesystem::path& file, const BackgroundArt& art
             if (e.words.size() != 5 && e.words.size() != 8)
                 throw std::runtime_error("a block names one picture or four tiles");
             for (size_t q = 0; q < 4; ++q)
-                b.tiles[q] = e.words.size() == 5 ? art.tileNumber(e.word(4)) + q
-                                                 : art.tileNumber(e.word(4 + q));
+                b.tiles[q] =
+                    e.words.size() == 5 ? tileNumber(e.word(4)) + q : tileNumber(e.word(4 + q));
             m_blocks.push_back(b);
         } else if (k == "structure") {
             if (e.word(1).size() != 1 || e.word(1) == "-" ||
@@ -76,6 +75,47 @@ KitSource::KitSource(const std::filesystem::path& file, const BackgroundArt& art
     });
     if (m_blocks.empty() || m_blocks.size() > kRecolouredBlocks || m_structures.empty())
         throw std::runtime_error(file.string() + ": needs 1 to 64 blocks and some structures");
+}
+
+void KitSource::readTiles(const std::filesystem::path& file) {
+    std::vector<std::string> themes;
+    std::vector<std::array<bool, 256>> drawn;
+    forEachEntry(readEntries(file), [&](const Entry& e) {
+        if (e.keyword() == "themes") {
+            themes.assign(e.words.begin() + 1, e.words.end());
+            m_tiles.assign(themes.size(), {});
+            drawn.assign(themes.size(), {});
+            return;
+        }
+        if (e.keyword() != "tile" || themes.empty())
+            throw std::runtime_error("expected 'themes', then 'tile' entries");
+        const Picture p = readPicture(e.rows);
+        const Named named{e.number(1), p.columns * p.rows};
+        const Named known = m_tileNames.emplace(e.word(2), named).first->second;
+        if (named.first + named.count > 256 || known.first != named.first ||
+            known.count != named.count)
+            throw std::runtime_error("'" + e.word(2) +
+                                     "' runs past tile FF or differs between themes");
+        // A picture without a theme is every theme's.
+        for (size_t t = 0; t < themes.size(); ++t) {
+            if (e.words.size() > 3 && int(t) != indexOf(themes, e.word(3), "theme")) continue;
+            for (int i = 0; i < named.count; ++i) {
+                if (drawn[t][named.first + i]) throw std::runtime_error("a tile is drawn twice");
+                drawn[t][named.first + i] = true;
+                m_tiles[t][named.first + i] = p.tiles[i];
+            }
+        }
+    });
+    if (m_tiles.empty()) throw std::runtime_error(file.string() + ": no themes");
+}
+
+uint8_t KitSource::tileNumber(const std::string& ref) const {
+    const size_t plus = ref.find('+');
+    const auto it = m_tileNames.find(ref.substr(0, plus));
+    const int n = plus == std::string::npos ? 0 : hexNumber(ref.substr(plus + 1));
+    if (it == m_tileNames.end() || n >= it->second.count)
+        throw std::runtime_error("no background tile '" + ref + "'");
+    return static_cast<uint8_t>(it->second.first + n);
 }
 
 std::array<uint8_t, 64> KitSource::draw(const KitLayout& l, int variant) const {

@@ -3,14 +3,14 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "TextData.h"
+#include "Tile.h"
 
 namespace orvane::demo {
-
-class BackgroundArt;
 
 // The blocks, structures and screen layouts of one level, as the tables hold them.
 struct LevelKit {
@@ -28,10 +28,18 @@ struct KitLayout {
     std::array<int, 64> cells{}; // structure numbers, -1 where the base shows
 };
 
-// The level kit every demo level is made from (level-kit.txt).
+// What every demo level is made from, in every game: the background tiles of each
+// theme (background-tiles.txt), and the blocks, structures and screen layouts
+// (level-kit.txt).
 class KitSource {
 public:
-    KitSource(const std::filesystem::path& file, const BackgroundArt& art);
+    KitSource(const std::filesystem::path& tileFile, const std::filesystem::path& kitFile);
+
+    // The background tiles of a level of layout variant `variant`: the themes are taken
+    // in turn.
+    const std::array<Tile, 256>& tilesFor(int variant) const {
+        return m_tiles[variant % m_tiles.size()];
+    }
 
     // The kit of a level: `variant` moves a few details so that the levels of a game
     // differ, `layoutCount` is how many layouts the game has.
@@ -41,6 +49,12 @@ public:
     const std::vector<int>& plainScreens() const { return m_plain; }
 
 private:
+    struct Named {
+        int first, count; // a picture's first tile and its number of tiles
+    };
+    void readTiles(const std::filesystem::path& file);
+    // The number of the tile "name" or "name+n"; throws when there is none.
+    uint8_t tileNumber(const std::string& ref) const;
     struct Block {
         std::string name;
         std::array<uint8_t, 4> tiles;
@@ -52,6 +66,8 @@ private:
     };
     std::array<uint8_t, 64> draw(const KitLayout& layout, int variant) const;
 
+    std::vector<std::array<Tile, 256>> m_tiles; // per theme
+    std::map<std::string, Named> m_tileNames;
     std::vector<Block> m_blocks;
     std::vector<Structure> m_structures;
     std::string m_marks; // the mark of each structure in the layouts

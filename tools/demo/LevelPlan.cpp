@@ -57,22 +57,20 @@ LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, const P
     plan.screenLayouts.back() = static_cast<uint8_t>(kit.layoutNumber("EndRoom"));
 
     // Enemies, screen by screen, from the groups of each screen's section; the items,
-    // lift and shutter are named in sprites.txt.
-    const int energy = byName(lib.sprites, "Energy", "sprite");
+    // lift and shutter are named in sprites.txt. A y of kStanding stands a sprite on the
+    // ground.
+    constexpr int kStanding = -1;
+    auto sprite = [&](const char* name) { return byName(lib.sprites, name, "sprite"); };
+    const int energy = sprite("Energy"), bolt = sprite("Bolt"), lift = sprite("Lift"),
+              gate = sprite("Gate");
     for (const SectionPlan& s : plan.sections) {
         const GroupPair gp = lib.pair(s.pair);
         for (int scr = s.first; scr < s.first + s.count; ++scr) {
             auto is = [&](const char* name) {
                 return plan.screenLayouts[scr] == kit.layoutNumber(name);
             };
-            auto spot = [&](int x, int y, int design) {
-                plan.enemies.push_back({scr, x, y, design});
-            };
-            auto item = [&](int x, int y, const char* name) {
-                spot(x, y, byName(lib.sprites, name, "sprite"));
-            };
-            auto standing = [&](int x, int design) {
-                spot(x, lib.sprites[design].restingY, design);
+            auto spot = [&](int x, int y, int d) {
+                plan.enemies.push_back({scr, x, y == kStanding ? lib.sprites[d].restingY : y, d});
             };
             const int a = lib.designOf(gp.a, scr);
             if (is("Start")) {
@@ -80,16 +78,16 @@ LevelPlan makeLevelPlan(const std::vector<uint8_t>& mapBytes, int level, const P
             } else if (is("Shaft") || is("DropShaft")) {
                 spot(0xA0, 0x80, a);
             } else if (is("Landing") || is("DropLanding")) {
-                item(0x68, 0xC0, "Bolt");
+                spot(0x68, 0xC0, bolt);
             } else if (is("Pit") || is("Bridge")) {
-                item(0x90, 0x88, "Lift");
-                standing(0x30, a);
+                spot(0x90, 0x88, lift);
+                spot(0x30, kStanding, a);
             } else if (is("EndRoom")) {
                 spot(0x58, 0xC0, lib.designOf(gp.b, scr));
-                item(0xD8, 0xC0, "Gate");
+                spot(0xD8, 0xC0, gate);
             } else {
-                standing(0x50 + 0x20 * (scr % 3), a);
-                if (scr % 2 == 1) standing(0xC0, lib.designOf(gp.b, scr / 2));
+                spot(0x50 + 0x20 * (scr % 3), kStanding, a);
+                if (scr % 2 == 1) spot(0xC0, kStanding, lib.designOf(gp.b, scr / 2));
                 if (scr % 5 == 4) spot(0x28, 0xC0, energy);
             }
         }

@@ -1,53 +1,50 @@
 // One level's tables: background tiles, blocks, structures, layouts, screens, scroll
 // map, section settings, enemies and palette records.
+#include <algorithm>
+
 #include "DemoRom.h"
 
 namespace orvane::demo {
 
 namespace {
 
-// Room kept for the tables the Screen Editor rebuilds: 32 scroll sections and their end
-// byte, and up to two setting bytes for each.
-constexpr size_t kScrollMapRoom = 33;
-constexpr size_t kSettingsRoom = 2 * kScrollMapRoom;
+// Room the Screen Editor may fill in a per-section table: 32 sections and the end byte.
+constexpr size_t kSections = 33;
 
 void writeBackground(RomJob& job, int level, const std::string& name) {
-    const auto& tiles = job.content.background.tilesFor(level + job.game.variantOffset);
+    const auto& tiles = job.content.kit.tilesFor(level + job.game.variantOffset);
     const int bank = job.game.backgroundBank;
     // In program memory one bank a level; in CHR memory two banks a level, for tiles
     // 00..7F and 80..FF, named at P25.
     const auto b0 = static_cast<uint8_t>(bank + 4 * level), b1 = static_cast<uint8_t>(b0 + 2);
-    if (job.game.backgroundIn == Memory::Chr)
-        job.rom.put(job.P(25), {b0, b1}, name + " background CHR banks");
+    if (job.game.tilesInChr()) job.rom.put(job.P(25), {b0, b1}, name + " background CHR banks");
     for (int i = 0; i < 256; ++i) {
-        const int64_t at = job.game.backgroundIn == Memory::Prg
+        const int64_t at = !job.game.tilesInChr()
                                ? RomBuilder::bankPosition(bank + level) - 1 + 16 * i
                                : job.rom.chrOffset(i < 128 ? b0 : b1) + 16 * (i % 128);
         job.rom.putTile(at, tiles[i], name + " background tiles");
     }
 }
 
-// A per-section table: the bytes of each section in turn, then zeros up to its room.
-void writeSectionTable(RomJob& job, int64_t pos, std::vector<uint8_t> bytes, size_t room,
-                       const std::string& what) {
-    if (bytes.size() > room) throw std::runtime_error(what + " has more entries than its room");
-    bytes.resize(room, 0);
-    job.rom.put(pos, bytes, what);
-}
-
-void writeSettings(RomJob& job, const LevelPlan& plan, const std::string& name) {
+// The per-section tables (scroll map, settings): the bytes of each section in turn, then
+// zeros up to room for each byte of 33 sections.
+void writeSectionTables(RomJob& job, const LevelPlan& plan, const std::string& name) {
     for (const SectionTable& t : job.game.sectionTables) {
         std::vector<uint8_t> bytes;
         for (size_t i = 0; i < plan.sections.size(); ++i)
-            for (const std::string& c : t.columns)
-                bytes.push_back(static_cast<uint8_t>(c == "pair" ? plan.sections[i].pair
-                                                     : c == "palette"
-                                                         ? plan.sections[i].paletteRecord
-                                                         : static_cast<int>(i) % t.cycle));
+            for (const std::string& c : t.columns) {
+                const SectionPlan& s = plan.sections[i];
+                bytes.push_back(uint8_t(c == "map"       ? s.mapByte
+                                        : c == "pair"    ? s.pair
+                                        : c == "palette" ? s.paletteRecord
+                                                         : int(i) % t.cycle));
+            }
         for (const auto& [index, value] : t.patches)
             bytes.at(index) = value;
-        writeSectionTable(job, job.value(t.place), bytes, kSettingsRoom,
-                          name + " table " + t.place);
+        const size_t room = kSections * std::max<size_t>(1, t.columns.size());
+        if (bytes.size() > room) throw std::runtime_error(name + " has too many sections");
+        bytes.resize(room, 0);
+        job.rom.put(job.value(t.place), bytes, name + " table " + t.place);
     }
 }
 
@@ -86,7 +83,7 @@ void writeLevel(RomJob& job, int level) {
     job.secondBase = job.game.secondBanks < 0
                          ? job.levelBase
                          : job.raw(1) + int64_t{8192} * (job.game.secondBanks + level);
-    const std::string name = job.what("level " + std::to_string(level));
+    const std::string name = "level " + std::to_string(level);
     const LevelPlan& plan = job.plans[level];
     const LevelKit kit =
         job.content.kit.kit(level + job.game.variantOffset, static_cast<int>(job.P(17) + 1));
@@ -100,11 +97,7 @@ void writeLevel(RomJob& job, int level) {
         throw std::runtime_error(name + ": the scroll map does not cover P16 + 1 screens");
     job.rom.put(job.P(7), plan.screenLayouts, name + " screen table");
 
-    std::vector<uint8_t> map;
-    for (const SectionPlan& s : plan.sections)
-        map.push_back(s.mapByte);
-    writeSectionTable(job, job.P(8), map, kScrollMapRoom, name + " scroll map");
-    writeSettings(job, plan, name);
+    writeSectionTables(job, plan, name);
     writeEnemies(job, plan, name);
     const int records = static_cast<int>(job.P(18) + 1);
     job.rom.put(job.P(15),

@@ -37,11 +37,11 @@ void writeOffsets(RomJob& job, bool withSlot) {
     }
     const size_t count = withSlot ? job.P(54) - job.P(53) : 128;
     if (offsets.size() > count || records.size() > 256)
-        throw std::runtime_error(job.what("palette animations do not fit their tables"));
+        throw std::runtime_error("palette animations do not fit their tables");
     offsets.resize(count, withSlot ? 0 : static_cast<uint8_t>(records.size()));
     if (!withSlot) records.insert(records.end(), {0, 0, 0});
-    job.rom.put(job.P(53), offsets, job.what("palette animation offsets"));
-    job.rom.put(job.P(54), records, job.what("palette animation records"));
+    job.rom.put(job.P(53), offsets, "palette animation offsets");
+    job.rom.put(job.P(54), records, "palette animation records");
 }
 
 // "pointers" (mm4): pointers P53 (low) and P54 (high) of animations 00..7F into the bank
@@ -56,8 +56,7 @@ void writePointers(RomJob& job, const Entry& part) {
     const int bank = static_cast<int>(job.P(55) / 32);
     const auto& anims = job.content.palettes.animations;
     auto area = [&](int64_t from, int64_t to) {
-        return RecordArea(job.rom, bank, 0xA000, from - 0xA000, to - 0xA000,
-                          job.what("palette animations"));
+        return RecordArea(job.rom, bank, 0xA000, from - 0xA000, to - 0xA000, "palette animations");
     };
     RecordArea managed = area(start, end);
     std::vector<int64_t> targets(128, area(spare, 0xC000).add({0, 0, 0}));
@@ -67,14 +66,13 @@ void writePointers(RomJob& job, const Entry& part) {
                 managed.add(a < static_cast<int>(anims.size()) ? record(anims[a])
                                                                : std::vector<uint8_t>{0, 0, 0});
     targets.at(outside) = area(outsideAt, 0xC000).add(record(anims.at(outside)));
-    job.rom.putPointers(job.P(53), job.P(54), 128, targets, job.what("palette animation pointers"));
+    job.rom.putPointers(job.P(53), job.P(54), 128, targets, "palette animation pointers");
 }
 
 } // namespace
 
 void writePaletteAnimations(RomJob& job, const Entry& part) {
-    job.rom.put(job.P(56), job.content.palettes.colourSets,
-                job.what("palette animation colour sets"));
+    job.rom.put(job.P(56), job.content.palettes.colourSets, "palette animation colour sets");
     const int format =
         indexOf({"offsets-with-slot", "offsets", "pointers"}, part.word(1), "animation form");
     if (format == 2)

@@ -53,8 +53,8 @@ void writeTypeTables(RomJob& job) {
         const auto it = std::find_if(lines.begin(), lines.end(),
                                      [&](const auto& s) { return s.design == design; });
         if (it == lines.end() || type > 0xFF)
-            throw std::runtime_error(
-                job.what("cannot give enemy type " + std::to_string(type) + " a sprite"));
+            throw std::runtime_error("cannot give enemy type " + std::to_string(type) +
+                                     " a sprite");
         bank[type] = static_cast<uint8_t>(it->table);
         number[type] = static_cast<uint8_t>(
             std::count_if(lines.begin(), it, [&](const auto& s) { return s.table == it->table; }));
@@ -65,8 +65,8 @@ void writeTypeTables(RomJob& job) {
         give(s.type, s.design);
     for (const auto& [type, design] : job.game.alsoTypes)
         give(type, design);
-    job.rom.put(job.P(28), bank, job.what("sprite bank per type"));
-    job.rom.put(job.P(29), number, job.what("sprite number per type"));
+    job.rom.put(job.P(28), bank, "sprite bank per type");
+    job.rom.put(job.P(29), number, "sprite number per type");
 }
 
 } // namespace
@@ -75,12 +75,11 @@ void writeSpriteTiles(RomJob& job) {
     const auto& groups = job.content.sprites.groups;
     for (size_t g = 0; g < groups.size(); ++g) {
         const int bank = job.game.groupBanks[g];
-        const int64_t start = job.game.spriteTilesIn == Memory::Chr
-                                  ? job.rom.chrOffset(bank)
-                                  : RomBuilder::bankPosition(bank) - 1;
+        const int64_t start =
+            job.game.tilesInChr() ? job.rom.chrOffset(bank) : RomBuilder::bankPosition(bank) - 1;
         for (size_t i = 0; i < groups[g].tiles.size(); ++i)
             job.rom.putTile(start + 16 * static_cast<int64_t>(i), groups[g].tiles[i],
-                            job.what("sprite tiles"));
+                            "sprite tiles");
     }
 }
 
@@ -93,10 +92,9 @@ void writeSpriteSets(RomJob& job, const Entry&) {
     std::vector<int64_t> coords[2];
     for (int y = 0; y < 2; ++y)
         coordAreas.emplace_back(job.rom, job.P(41 + y) / 32, 0xA000, 0x200, 0x2000,
-                                job.what("coordinate records"));
+                                "coordinate records");
     for (int x = 0; x < 3; ++x) {
-        RecordArea area(job.rom, job.P(38 + x) / 32, 0x8000, 0x300, 0x2000,
-                        job.what("sprite records"));
+        RecordArea area(job.rom, job.P(38 + x) / 32, 0x8000, 0x300, 0x2000, "sprite records");
         const int y = x & 1;
         std::vector<int64_t> frames, anims;
         for (const Sprite* s : spritesOf(job, x)) {
@@ -107,13 +105,11 @@ void writeSpriteSets(RomJob& job, const Entry&) {
         }
         for (size_t i = 0; i < frames.size(); ++i)
             anims.push_back(area.add({0x00, 0x01, static_cast<uint8_t>(i)}));
-        job.rom.putPointers(job.P(43 + x), job.P(46 + x), 128, anims,
-                            job.what("animation pointers"));
-        job.rom.putPointers(job.P(28 + x), job.P(31 + x), 256, frames, job.what("frame pointers"));
+        job.rom.putPointers(job.P(43 + x), job.P(46 + x), 128, anims, "animation pointers");
+        job.rom.putPointers(job.P(28 + x), job.P(31 + x), 256, frames, "frame pointers");
     }
     for (int y = 0; y < 2; ++y)
-        job.rom.putPointers(job.P(34 + y), job.P(36 + y), 256, coords[y],
-                            job.what("coordinate pointers"));
+        job.rom.putPointers(job.P(34 + y), job.P(36 + y), 256, coords[y], "coordinate pointers");
 }
 
 // mm4, mm5: each sprite bank holds, in sprite-number order, the sprite facing left
@@ -124,9 +120,9 @@ void writeSpriteSets(RomJob& job, const Entry&) {
 void writeSpriteBanks(RomJob& job, const Entry& part) {
     const bool chr = part.word(1) == "chr";
     std::vector<uint8_t> bankNumbers;
-    for (const int bank : part.numbers(chr ? 2 : 1)) {
+    for (const int bank : part.bytes(chr ? 2 : 1)) {
         const int64_t s = RomBuilder::bankPosition(bank);
-        RecordArea area(job.rom, bank, 0x8000, 0x800, 0x2000, job.what("sprite records"));
+        RecordArea area(job.rom, bank, 0x8000, 0x800, 0x2000, "sprite records");
         std::vector<int64_t> anims, coords, frames[2];
         const auto sprites = spritesOf(job, static_cast<int>(bankNumbers.size()));
         for (size_t i = 0; i < sprites.size(); ++i) {
@@ -143,16 +139,14 @@ void writeSpriteBanks(RomJob& job, const Entry& part) {
             anims.push_back(
                 area.add({static_cast<uint8_t>(i & 1 ? 0x80 : 0), 0x01, static_cast<uint8_t>(i)}));
         }
-        job.rom.putPointers(s + job.P(43), s + job.P(46), 256, anims,
-                            job.what("animation pointers"));
+        job.rom.putPointers(s + job.P(43), s + job.P(46), 256, anims, "animation pointers");
         for (int x = 0; x < 2; ++x)
             job.rom.putPointers(s + job.P(31 + x), s + job.P(33 + x), 256, frames[x],
-                                job.what("frame pointers"));
-        job.rom.putPointers(s + job.P(35), s + job.P(36), 256, coords,
-                            job.what("coordinate pointers"));
+                                "frame pointers");
+        job.rom.putPointers(s + job.P(35), s + job.P(36), 256, coords, "coordinate pointers");
         bankNumbers.push_back(static_cast<uint8_t>(bank + 1));
     }
-    job.rom.put(job.P(30), bankNumbers, job.what("sprite bank numbers"));
+    job.rom.put(job.P(30), bankNumbers, "sprite bank numbers");
     writeTypeTables(job);
 }
 

@@ -32,21 +32,16 @@ int Entry::number(size_t i) const {
     return hexNumber(word(i));
 }
 
-std::vector<int> Entry::numbers(size_t from) const {
-    std::vector<int> out;
-    for (size_t i = from; i < words.size(); ++i)
-        out.push_back(hexNumber(words[i]));
+std::vector<uint8_t> Entry::bytes(size_t from) const {
+    std::vector<std::string> all(words.begin() + std::min(from, words.size()), words.end());
     for (const std::string& row : rows)
         for (const std::string& w : split(row))
-            out.push_back(hexNumber(w));
-    return out;
-}
-
-std::vector<uint8_t> Entry::bytes(size_t from) const {
+            all.push_back(w);
     std::vector<uint8_t> out;
-    for (int v : numbers(from)) {
-        if (v > 0xFF) throw std::runtime_error("not a byte: " + std::to_string(v));
-        out.push_back(static_cast<uint8_t>(v));
+    for (const std::string& w : all) {
+        const int v = hexNumber(w);
+        if (v > 0xFF) throw std::runtime_error("not a byte: " + w);
+        out.push_back(uint8_t(v));
     }
     return out;
 }

@@ -20,8 +20,7 @@ struct Entry {
     const std::string& word(size_t i) const;
     // Word i as a hex number.
     int number(size_t i) const;
-    // The words from `from` on and then those of the rows, as hex numbers or bytes.
-    std::vector<int> numbers(size_t from) const;
+    // The words from `from` on and then those of the rows, as hex bytes.
     std::vector<uint8_t> bytes(size_t from) const;
 };
 

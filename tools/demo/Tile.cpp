@@ -12,10 +12,6 @@ Tile flipped(const Tile& t, bool horizontally, bool vertically) {
     return r;
 }
 
-bool isBlank(const Tile& t) {
-    return t == Tile{};
-}
-
 std::vector<uint8_t> encodeTile(const Tile& t) {
     std::vector<uint8_t> bytes(16, 0);
     for (int y = 0; y < 8; ++y)
@@ -32,15 +28,14 @@ Picture readPicture(const std::vector<std::string>& rows) {
     if (width == 0 || width % 8 != 0 || rows.size() % 8 != 0)
         throw std::runtime_error("a picture needs a multiple of 8 rows and columns");
     Picture p{int(width / 8), int(rows.size() / 8), std::vector<Tile>(width / 8 * rows.size() / 8)};
-    for (size_t y = 0; y < rows.size(); ++y)
-        for (size_t x = 0; x < width; ++x) {
-            const char c = x < rows[y].size() ? rows[y][x] : ' ';
-            if (rows[y].size() != width || (c != '.' && (c < '1' || c > '3')))
-                throw std::runtime_error("picture row " + std::to_string(y + 1) + " needs " +
-                                         std::to_string(width) + " of '.', '1', '2', '3'");
-            p.tiles[y / 8 * p.columns + x / 8].set(int(x % 8), int(y % 8),
-                                                   uint8_t(c == '.' ? 0 : c - '0'));
-        }
+    for (size_t y = 0; y < rows.size(); ++y) {
+        if (rows[y].size() != width || rows[y].find_first_not_of(".123") != std::string::npos)
+            throw std::runtime_error("picture row " + std::to_string(y + 1) + " needs " +
+                                     std::to_string(width) + " of '.', '1', '2', '3'");
+        for (size_t x = 0; x < width; ++x)
+            p.tiles[y / 8 * p.columns + x / 8].set(
+                int(x % 8), int(y % 8), uint8_t(rows[y][x] == '.' ? 0 : rows[y][x] - '0'));
+    }
     return p;
 }
 

@@ -10,13 +10,15 @@ namespace orvane::demo {
 // One 8 x 8 tile as colour numbers 0..3, row by row.
 struct Tile {
     std::array<uint8_t, 64> px{};
-    uint8_t at(int x, int y) const { return px[static_cast<size_t>(8 * y + x)]; }
-    void set(int x, int y, uint8_t c) { px[static_cast<size_t>(8 * y + x)] = c; }
+    uint8_t at(int x, int y) const { return px[8 * y + x]; }
+    void set(int x, int y, uint8_t c) { px[8 * y + x] = c; }
     bool operator==(const Tile&) const = default;
 };
 
 Tile flipped(const Tile& t, bool horizontally, bool vertically);
-bool isBlank(const Tile& t);
+inline bool isBlank(const Tile& t) {
+    return t == Tile{};
+}
 // The NES form: plane 0 (low bits) of rows 0..7, then plane 1; bit 7 is the left pixel.
 std::vector<uint8_t> encodeTile(const Tile& t);
 
@@ -24,9 +26,7 @@ std::vector<uint8_t> encodeTile(const Tile& t);
 struct Picture {
     int columns = 0, rows = 0; // in tiles
     std::vector<Tile> tiles;
-    const Tile& tile(int col, int row) const {
-        return tiles[static_cast<size_t>(columns * row + col)];
-    }
+    const Tile& tile(int col, int row) const { return tiles[columns * row + col]; }
 };
 
 // A picture drawn as text rows: '.' is colour 0, '1' to '3' the others. Its sides must

@@ -70,10 +70,9 @@ void writeBundle(const fs::path& data, const fs::path& out) {
         throw std::runtime_error((data / "orvane.dat").string() + ":" +
                                  std::to_string(assembled.line) + ": " + assembled.error);
 
-    const BackgroundArt background(data / "background-tiles.txt");
-    const DemoContent content{background, SpriteLibrary(data / "sprites.txt"),
+    const DemoContent content{SpriteLibrary(data / "sprites.txt"),
                               PaletteBook(data / "palettes.txt"),
-                              KitSource(data / "level-kit.txt", background)};
+                              KitSource(data / "background-tiles.txt", data / "level-kit.txt")};
     const std::string games[] = {"mm3", "mm4", "mm5"}; // the resource data's columns
     for (int mode = 0; mode < 3; ++mode) {
         const fs::path rom = out / (games[mode] + "-demo.nes");
