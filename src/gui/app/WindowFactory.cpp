@@ -5,6 +5,8 @@
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
 #include "gui/mapedit/TSATable.h"
+#include "gui/render/PalChart.h"
+#include "gui/render/PalEd.h"
 #include "gui/render/TileTable.h"
 #include "gui/resdata/DumpRes.h"
 
@@ -26,6 +28,10 @@ ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
         return new StrTable(hub, parent);
     case WindowId::ScreenEd:
         return new ScreenEd(hub, parent);
+    case WindowId::PalEd:
+        return new PalEd(hub, parent);
+    case WindowId::PalChart:
+        return new PalChart(hub, parent);
     default:
         return nullptr;
     }
@@ -40,6 +46,8 @@ bool toolWindowIsBuilt(WindowId id) {
     case WindowId::StrTable:
     case WindowId::ScreenEd:
     case WindowId::MiscEd:
+    case WindowId::PalEd:
+    case WindowId::PalChart:
         return true;
     default:
         return false;
