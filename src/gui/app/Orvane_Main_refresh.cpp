@@ -72,8 +72,8 @@ void Orvane_Main::Update_BGPal(int upd, int animcl) {
 void Orvane_Main::paletteEdited(PaletteChange change) {
     switch (change) {
     case PaletteChange::Colours:
-        // The slots were set in place: no reload, which would undo the animation's and the
-        // palette objects' colours.
+        // The edit set its slots itself; reloading the palette set here would also restart
+        // the animations.
         Update_Global_Pal();
         for (WindowId id : kLevelWindows)
             if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(1);
