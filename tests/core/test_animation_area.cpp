@@ -12,13 +12,13 @@ using namespace orvane::testing;
 
 namespace {
 
-constexpr int64_t kPointersLo = 0x100, kPointersHi = 0x140, kColourSets = 0x200;
+constexpr int64_t kColourSets = 0x200;
 constexpr int64_t kAreaStart = 0xBD1C; // where a case's bytes begin
 
 Editor areaEditor(int mode) {
     Editor ed = makeMiniEditor(mode, 0x2000); // page 0: address A at position A - 0xA000 + 17
-    setParam(ed, 53, kPointersLo);
-    setParam(ed, 54, kPointersHi);
+    setParam(ed, 53, 0x100);
+    setParam(ed, 54, 0x140);
     setParam(ed, 55, 0);
     setParam(ed, 56, kColourSets);
     return ed;
@@ -36,24 +36,14 @@ QMap<QString, QStringList> readCase(const QString& path) {
     return out;
 }
 
-QList<int> hex(const QStringList& words) {
+// Hexadecimal words as numbers, filled up to `size` with 0xBD2C (the pointers not listed).
+QList<int> hex(const QStringList& words, int size = 0) {
     QList<int> out;
     for (const QString& w : words)
         out << w.toInt(nullptr, 16);
+    while (out.size() < size)
+        out << kAreaLimit;
     return out;
-}
-
-QList<int> pointers(const Editor& ed) {
-    QList<int> out;
-    for (int a = 0; a < kAreaAnimations; ++a)
-        out << int(animationAddress(ed, a));
-    return out;
-}
-// Pointers of animations 0, 1, ... as listed, the rest at 0xBD2C.
-QList<int> withRest(QList<int> listed) {
-    while (listed.size() < kAreaAnimations)
-        listed << kAreaLimit;
-    return listed;
 }
 
 } // namespace
@@ -72,7 +62,7 @@ private slots:
         QFETCH(QString, path);
         const auto c = readCase(path);
         Editor ed = areaEditor(kMM4);
-        const QList<int> start = withRest(hex(c["pointers"])), bytes = hex(c["area"]);
+        const QList<int> start = hex(c["pointers"], kAreaAnimations), bytes = hex(c["area"]);
         for (int a = 0; a < kAreaAnimations; ++a)
             setAnimationAddress(ed, a, start[a]);
         const auto at = [&](int i) { return animationBankPosition(ed, kAreaStart + i); };
@@ -83,11 +73,13 @@ private slots:
         const FrameCountResult result = SetFrameCount(ed, record, hex(c["last"]).value(0));
         const QStringList results{"unchanged", "changed", "nospace"};
         QCOMPARE(results.value(int(result)), c["result"].value(0));
-        QList<int> area;
+        QList<int> area, pointers;
         for (int i = 0; i < bytes.size(); ++i)
             area << ed.byte(at(i));
+        for (int a = 0; a < kAreaAnimations; ++a)
+            pointers << int(animationAddress(ed, a));
         QCOMPARE(area, hex(c["after"]));
-        QCOMPARE(pointers(ed), withRest(hex(c["moved"])));
+        QCOMPARE(pointers, hex(c["moved"], kAreaAnimations));
     }
 
     // mm5's animation wraps colour set offsets at 256; the panel shows the bytes after.
