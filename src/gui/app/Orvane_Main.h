@@ -59,6 +59,7 @@ public:
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override;
     void SprCHRPALSetup() override;
+    void paletteEdited(PaletteChange change) override;
     void InitEffectLoad() override;
     void ScrollEffectLoad(int section) override;
     void ReloadNESPAL() override;
