@@ -12,7 +12,6 @@ constexpr size_t kEofMark = 0x454F46; // "EOF" read as an offset: no record may 
 constexpr size_t kMaxRecord = 0xFFFF; // a record's 2-byte size
 constexpr size_t kMinRun = 9;         // from here on a run record is shorter than the bytes
 constexpr size_t kMaxGap = 5;         // unchanged bytes cheaper to repeat than a new header
-constexpr size_t kMaxTruncate = 0xFFFFFF;
 
 void put24(std::vector<uint8_t>& out, size_t v) {
     out.insert(out.end(), {uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)});
@@ -35,10 +34,10 @@ std::string tooLarge(size_t size) {
 } // namespace
 
 PatchResult makeIpsPatch(const std::vector<uint8_t>& source, const std::vector<uint8_t>& target) {
-    if (target.size() > kMaxPatchedSize)
-        return PatchResult::failure(PatchProblem::TooLarge, tooLarge(target.size()));
-    if (target.size() < source.size() && target.size() > kMaxTruncate)
-        return PatchResult::failure(PatchProblem::TooLarge, tooLarge(source.size()));
+    // Within 16 MiB every offset and a shorter target's length fit in three bytes.
+    for (size_t size : {source.size(), target.size()})
+        if (size > kMaxPatchedSize)
+            return PatchResult::failure(PatchProblem::TooLarge, tooLarge(size));
 
     const size_t n = target.size();
     // Bytes past the end of the source are always written, so the result gets its length.
