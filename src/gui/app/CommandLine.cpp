@@ -26,8 +26,8 @@ std::optional<int> handleCommandLine(int argc, char* argv[], StartupOptions& opt
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Level editor for NES ROM images. Each of --mode, --rom and --home answers one "
-        "start-up question, so its box is not shown. A job option (--make-patch, "
-        "--apply-patch) runs that job with no window and ends.");
+        "start-up question, so its box is not shown. A job (an option that names its --out "
+        "file) runs with no window and ends.");
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     const QCommandLineOption mode("mode", "Editing mode: mm3, mm4 or mm5.", "mode");
     const QCommandLineOption rom("rom", "The ROM file to open.", "path");
