@@ -43,6 +43,8 @@ public:
     // ---- menu commands ----
     void File_Save();
     void File_Back();
+    void File_CreatePatch();
+    void File_ApplyPatch();
     void Tools_Test();
     void Level_Next();
     void Level_Previous();
