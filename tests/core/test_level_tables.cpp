@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "core/enemyedit/EnemyList.h"
 #include "core/level/LevelTables.h"
 #include "support/MiniEditor.h"
 
@@ -17,8 +18,6 @@ struct Case {
     std::function<int(const LevelTables&)> read;
     int64_t where[3]; // position per game (mm3, mm4, mm5); 0: the game has no such byte
 };
-
-using Field = LevelTables::EnemyField;
 
 const Case kCases[] = {
     {"block tile",
@@ -54,11 +53,11 @@ const Case kCases[] = {
      [](const LevelTables& t) { return t.sectionSetting(2, 1); },
      {0x7A5, 0x7D2, 0}},
     {"enemy X",
-     [](Editor& e, int v) { setEnemy(e, 7, Field::X, v); },
+     [](Editor& e, int v) { setEnemyX(e, 7, v); },
      [](const LevelTables& t) { return t.enemyX(7); },
      {0x947, 0x947, 0x947}},
     {"enemy type",
-     [](Editor& e, int v) { setEnemy(e, 7, Field::Type, v); },
+     [](Editor& e, int v) { setEnemyType(e, 7, v); },
      [](const LevelTables& t) { return t.enemyType(7); },
      {0x9C7, 0x9C7, 0x9C7}},
     {"palette record",

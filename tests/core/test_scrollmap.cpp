@@ -462,7 +462,7 @@ private slots:
         QCOMPARE(sectionSetting(ed.tables(), 2, 1).maxValue, 255);
         QCOMPARE(writeSectionSetting(ed, 2, 0, 5), Change::sectionSprites());
         QCOMPARE(ed.byte(kSettings + 4), 0);
-        QCOMPARE(writeSectionSetting(ed, 2, 1, 300), Change::sectionPalette());
+        QCOMPARE(writeSectionSetting(ed, 2, 1, 300), Change::backgroundPalette());
         QCOMPARE(ed.byte(kSettings + 5), 255);
 
         Editor ed5 = scrollEditor(2);

@@ -36,14 +36,17 @@ int LevelTables::sectionPalette(int section) const {
     }
 }
 
+int64_t LevelTables::animationBankPosition(int64_t address) const {
+    return bankWindowPosition(static_cast<int>(address & 0xFF), static_cast<int>(address >> 8),
+                              param(Param::AnimBankPage));
+}
+
 int64_t LevelTables::animationRecordPosition(int a) const {
     switch (m_game) {
     case kMM3:
         return kMM3AnimRecords + byte(kMM3AnimOffsets + a);
     case kMM4:
-        return bankWindowPosition(byte(param(Param::AnimPointersLow) + a),
-                                  byte(param(Param::AnimPointersHigh) + a),
-                                  param(Param::AnimBankPage));
+        return animationBankPosition(animationAddress(a));
     default:
         return param(Param::AnimPointersHigh) + byte(param(Param::AnimPointersLow) + a);
     }
@@ -93,10 +96,6 @@ void setScrollEntry(Document& doc, int section, int value) {
 
 void setSectionSetting(Document& doc, int section, int which, int value) {
     doc.setByte(doc.tables().sectionSettingPosition(section, which), value);
-}
-
-void setEnemy(Document& doc, int64_t n, LevelTables::EnemyField field, int value) {
-    doc.setByte(doc.tables().enemyPosition(n, field), value);
 }
 
 void setPaletteRecordByte(Document& doc, int record, int k, int value) {

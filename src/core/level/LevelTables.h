@@ -78,8 +78,8 @@ enum class Further : int {
     MM4ObjectKinds = 9,         // bit 7: an animation number, else a four-colour palette
     MM4FourColourPalettes = 10, // 4 NES colours a palette
     MM4LastEffect = 11,
-    MM5BoxColours = 12, // the box marker tables of mm5
-    MM5BoxKinds = 13,
+    MM5MarkerKinds = 12, // the box marker tables of mm5
+    MM5MarkerPalettes = 13,
 };
 
 // mm3 keeps its palette animations at fixed places: record offsets (one byte per
@@ -89,6 +89,9 @@ constexpr int64_t kMM3AnimRecords = 75295;
 constexpr int64_t kMM3AnimColourSets = 75167;
 // Where mm5 keeps the sprite colours of sections whose sprite palette set is 0.
 constexpr int64_t kMM5DefaultSpriteColours = 251083;
+
+// The four bytes of an enemy-list slot, one table each.
+enum class EnemyField { Screen, X, Y, Type };
 
 // The tables of one level of the game being edited, by name: each accessor reads the
 // ROM image through the layout parameters resolved for that level, so every formula
@@ -194,7 +197,6 @@ public:
     int sectionPalette(int section) const;
 
     // ---- enemy list: slot n = 0..lastEnemySlot, four parallel tables ----
-    enum class EnemyField { Screen, X, Y, Type };
     int64_t enemyPosition(int64_t n, EnemyField field) const {
         return param(static_cast<Param>(static_cast<int>(Param::EnemyScreens) +
                                         static_cast<int>(field))) +
@@ -225,6 +227,17 @@ public:
     int graphicsSetBank(int g, int which) const { return byte(graphicsSetBankPosition(g, which)); }
 
     // ---- palette animations (the tables of the current game) ----
+    // mm4: the pointer pair of animation a (which 0 low byte, 1 high byte) and the CPU
+    // address it holds, in 0xA000..0xBFFF of the animation bank; the position of the byte
+    // the game sees at `address` in that bank.
+    int64_t animationPointerPosition(int a, int which) const {
+        return param(which == 0 ? Param::AnimPointersLow : Param::AnimPointersHigh) + a;
+    }
+    int64_t animationAddress(int a) const {
+        return 256 * int64_t{byte(animationPointerPosition(a, 1))} +
+               byte(animationPointerPosition(a, 0));
+    }
+    int64_t animationBankPosition(int64_t address) const;
     // Position R of the record of animation a (0..127): R last frame index, R + 1 delay,
     // then (mm3 only) the first target slot, then one colour-set byte per frame.
     int64_t animationRecordPosition(int a) const;
@@ -283,7 +296,6 @@ void setScreenPreset(Document& doc, int screen, int layout);
 void setScreenCell(Document& doc, int screen, int row, int col, int str);
 void setScrollEntry(Document& doc, int section, int value);
 void setSectionSetting(Document& doc, int section, int which, int value);
-void setEnemy(Document& doc, int64_t n, LevelTables::EnemyField field, int value);
 void setPaletteRecordByte(Document& doc, int record, int k, int value);
 void setColourSetByte(Document& doc, int set, int k, int value);
 void setGraphicsSetBank(Document& doc, int g, int which, int bank);

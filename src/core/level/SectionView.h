@@ -24,9 +24,10 @@ SectionSpan sectionOfScreen(const LevelTables& tables, int screen);
 
 // The screen the editor shows and the section it lay in at the last screen refresh
 // (Update_Scrn computes the section with sectionOfScreen; edits in between do not move
-// it).
+// it), and the current enemy, whose screen becomes the one shown when it is chosen.
 struct ScreenView {
     int CurScrn = 0;
+    int CurEnemy = 0;
     int CurSection = 0;
     int SectionStart = 0;
     int SectionEnd = 0;

@@ -27,10 +27,14 @@ int cellOfPixel(int v) {
 }
 
 void DrawScreen(WinBitmap& bmp, const LevelSource& level, int screen) {
+    drawScreenCells(bmp, level, screen);
+    DrawGrid(bmp);
+}
+
+void drawScreenCells(WinBitmap& bmp, const LevelSource& level, int screen) {
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col)
             drawScreenCell(bmp, level, screen, row, col);
-    DrawGrid(bmp);
 }
 
 void DrawGrid(WinBitmap& bmp) {

@@ -5,8 +5,9 @@ namespace orvane {
 class WinBitmap;
 struct LevelSource;
 
-// A screen as the map editing draws it: 8 x 8 cells of 32 x 32 pixels, one structure
-// each, read through the screen's preset. None of these shows the bitmap.
+// A screen as the map and enemy editing draw it: 8 x 8 cells of 32 x 32 pixels, one
+// structure each, read through the screen's preset. Every routine takes the level and the
+// screen it draws. None of these shows the bitmap.
 
 constexpr int kScreenCells = 8;
 constexpr int kCellPixels = 32;
@@ -19,6 +20,8 @@ int cellOfPixel(int v);
 void DrawScreen(WinBitmap& bmp, const LevelSource& level, int screen);
 // The top and left edge of every cell, in black.
 void DrawGrid(WinBitmap& bmp);
+// Every cell of `screen` (no grid).
+void drawScreenCells(WinBitmap& bmp, const LevelSource& level, int screen);
 // The four blocks of one cell (no grid).
 void drawScreenCell(WinBitmap& bmp, const LevelSource& level, int screen, int row, int col);
 // Quarter `quarter` of every cell that shows structure `str` (no grid).

@@ -62,7 +62,7 @@ SectionSetting sectionSetting(const LevelTables& tables, int section, int which)
         } else {
             setting.caption = "BG Palette";
             setting.maxValue = byteLimit(tables.lastPalette());
-            setting.change = Change::sectionPalette();
+            setting.change = Change::backgroundPalette();
             setting.isPalette = true;
         }
         break;
@@ -71,7 +71,7 @@ SectionSetting sectionSetting(const LevelTables& tables, int section, int which)
         if (which == 0) {
             setting.caption = "BG Palette";
             setting.maxValue = byteLimit(tables.lastPalette());
-            setting.change = Change::sectionPalette();
+            setting.change = Change::backgroundPalette();
             setting.isPalette = true;
         } else {
             setting.caption = "PPU Effect";

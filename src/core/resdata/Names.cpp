@@ -13,8 +13,4 @@ std::string musicTrackName(const LevelTables& tables, int track) {
     return ResString(tables.res(), tables.gameResource(ResSlot::MusicNames, track));
 }
 
-std::string enemyName(const LevelTables& tables, int type) {
-    return ResString(tables.res(), tables.gameResource(ResSlot::EnemyNames, type));
-}
-
 } // namespace orvane

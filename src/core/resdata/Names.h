@@ -9,6 +9,5 @@ class LevelTables;
 // Names the resource data gives the current game's things.
 std::string blockTypeName(const LevelTables& tables, int type);   // 0..15
 std::string musicTrackName(const LevelTables& tables, int track); // 0..music tracks - 1
-std::string enemyName(const LevelTables& tables, int type);       // 0..last named enemy
 
 } // namespace orvane

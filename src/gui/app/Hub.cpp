@@ -22,8 +22,11 @@ void Hub::changed(const Change& change) {
         SprCHRPALSetup();
         Update_Scrn();
         break;
-    case Change::Kind::SectionPalette:
+    case Change::Kind::BackgroundPalette:
         Update_BGPal(1, 1);
+        break;
+    case Change::Kind::Colours:
+        refreshColours();
         break;
     case Change::Kind::SectionEffects:
         ScrollEffectLoad(change.a);

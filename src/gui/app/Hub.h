@@ -38,6 +38,10 @@ public:
     virtual void Update_ScrnStr(int strY, int strX) = 0;
     virtual void Update_BGPal(int upd, int animcl) = 0;
     virtual void Update_Global_Pal() = 0;
+    // Colour slots were rewritten in place (a palette colour edit): Update_Global_Pal,
+    // then the shown windows' Update_BGPal(1). Nothing is reloaded, so colours set by the
+    // palette animation or by palette objects stay until they are next written.
+    virtual void refreshColours() = 0;
     virtual void SprCHRPALSetup() = 0;
     virtual void InitEffectLoad() = 0;
     virtual void ScrollEffectLoad(int section) = 0;

@@ -65,6 +65,14 @@ void Orvane_Main::refreshBackgroundPalette(int upd, int animcl, bool levelLoad) 
         if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(upd);
 }
 
+void Orvane_Main::refreshColours() {
+    // The edit set its slots itself; reloading the palette set here would also restart
+    // the animations.
+    Update_Global_Pal();
+    for (WindowId id : windowOrder::kLevel)
+        if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(1);
+}
+
 void Orvane_Main::Update_Block(int block) {
     for (WindowId id : windowOrder::kBlock)
         if (ToolWindow* w = shownWindow(id)) w->Update_Block(block);

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "core/resdata/HexVal.h"
+
 namespace orvane {
 
 void SetTextQuiet(QLineEdit* field, const QString& text) {
@@ -16,6 +18,14 @@ void SetTextQuiet(QLineEdit* field, const QString& text) {
     const int caret = field->text().isEmpty() ? 1 : field->cursorPosition();
     field->setText(text);
     field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+}
+
+void SetHexQuiet(QLineEdit* field, int64_t value) {
+    SetTextQuiet(field, QString::fromStdString(hexString(value)));
+}
+
+int32_t fieldHexVal(const QLineEdit* field) {
+    return field ? HexVal(field->text().toStdString()) : 0;
 }
 
 } // namespace orvane

@@ -28,6 +28,10 @@ public:
     // The Structure Table's selection mark, moved by the Screen Editor's right-click pick.
     virtual void CurStrSet(int /*upd*/) {}
 
+    // A colour was picked in the Palette Chart (Selection::PCColor) while this window was
+    // the chart's receiver.
+    virtual void PCEvent() {}
+
     // Shows again, with their bitmaps' current colour tables and no redraw, the pictures
     // that show background colours: the palette-animation tick's step for this window.
     virtual void showAnimatedPictures() {}

@@ -1,10 +1,13 @@
 #include "gui/app/WindowFactory.h"
 
 #include "gui/app/Config.h"
+#include "gui/enemyedit/EnemEd.h"
 #include "gui/level/MiscEd.h"
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
 #include "gui/mapedit/TSATable.h"
+#include "gui/render/PalChart.h"
+#include "gui/render/PalEd.h"
 #include "gui/render/TileTable.h"
 #include "gui/resdata/DumpRes.h"
 
@@ -27,7 +30,8 @@ constexpr Built kBuilt[] = {
     {WindowId::Config, make<Config>},     {WindowId::DumpRes, make<DumpRes>},
     {WindowId::MiscEd, make<MiscEd>},     {WindowId::TileTable, make<TileTable>},
     {WindowId::TSATable, make<TSATable>}, {WindowId::StrTable, make<StrTable>},
-    {WindowId::ScreenEd, make<ScreenEd>},
+    {WindowId::ScreenEd, make<ScreenEd>}, {WindowId::EnemEd, make<EnemEd>},
+    {WindowId::PalEd, make<PalEd>},       {WindowId::PalChart, make<PalChart>},
 };
 
 Maker makerOf(WindowId id) {
