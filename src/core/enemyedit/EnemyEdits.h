@@ -9,7 +9,7 @@ namespace orvane {
 
 struct Editor;
 
-// The Enemy Editor's edits of the enemy list, one call per gesture. Each writes through
+// The edits of the enemy list, one call per gesture of the enemy editing. Each writes through
 // the ROM door and says what changed, so the window knows what to redraw: a change of
 // the current screen (CurScrn) is followed by the main window's screen refresh, any
 // other change by redrawing the screen's enemies. Enemy numbers outside the list's slots

@@ -5,7 +5,7 @@ namespace orvane {
 struct Editor;
 class WinBitmap;
 
-// A screen with its enemies, as the Enemy Editor shows it: the display bitmap, which is
+// A screen with its enemies, as the enemy editing shows it: the display bitmap, which is
 // shown, and the background bitmap, the same screen's blocks with no enemy on them, from
 // which every enemy is erased. Edits follow one order: erase the screen's enemies, change
 // the ROM, draw them again, then the caller shows the display bitmap. Nothing here shows

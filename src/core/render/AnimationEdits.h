@@ -6,7 +6,7 @@ namespace orvane {
 
 struct Editor;
 
-// The Palette Animation Editor's reads and edits of one mm4 or mm5 animation record
+// The animation editing's reads and edits of one mm4 or mm5 animation record
 // (`record` = its position: last frame index, delay, one colour-set byte per frame) and of
 // the colour sets its frames name.
 

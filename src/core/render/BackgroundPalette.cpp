@@ -3,21 +3,12 @@
 #include <array>
 
 #include "core/app/Editor.h"
+#include "core/render/Colours.h"
 #include "core/render/PaletteAnimation.h"
 
 namespace orvane {
 
 namespace {
-
-// Slot s of the shown colours with its dark, bright and as-loaded copies.
-void setBackgroundColour(Editor& ed, int slot, int c) {
-    const auto s = static_cast<size_t>(slot);
-    const auto i = static_cast<size_t>(c);
-    ed.BmpCols[s] = ed.NesPal[i];
-    ed.BmpCols[s + 16] = ed.NesPalDark[i];
-    ed.BmpCols[s + 48] = ed.NesPalBright[i];
-    ed.BmpCols[s + 80] = ed.NesPal[i];
-}
 
 bool chooseRecord(Editor& ed, const LevelTables& tables, bool levelLoad) {
     const int v = tables.sectionPalette(ed.CurSection); // mm5 sections always use record 0
@@ -31,7 +22,7 @@ void loadRecord(Editor& ed, const LevelTables& tables) {
     for (int j = 0; j < 4; ++j)
         ed.PalAnimId[static_cast<size_t>(j)] = tables.paletteRecordByte(ed.CurBGPal, 16 + j);
     for (int i = 0; i < 16; ++i)
-        setBackgroundColour(ed, i, tables.paletteRecordByte(ed.CurBGPal, i % 4 == 0 ? 0 : i));
+        setBackgroundSlot(ed, i, tables.paletteRecordByte(ed.CurBGPal, i % 4 == 0 ? 0 : i));
 }
 
 // Palette objects: enemy-list entries of type 0xC0 and up on the section's screens. The
@@ -54,7 +45,7 @@ void applyPaletteObjects(Editor& ed, const LevelTables& tables) {
         const auto pb = static_cast<size_t>(b);
         if (started[pb] || m < 128) {
             for (int j = 1; j <= 3; ++j)
-                setBackgroundColour(ed, 4 * b + j, tables.fourColourPaletteByte(m, j));
+                setBackgroundSlot(ed, 4 * b + j, tables.fourColourPaletteByte(m, j));
         } else {
             started[pb] = true;
             ed.PalAnimId[pb] = m;

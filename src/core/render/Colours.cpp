@@ -39,6 +39,15 @@ void ReloadNESPAL(ColourTables& ed, const std::vector<uint8_t>& palFileBytes) {
     }
 }
 
+void setBackgroundSlot(ColourTables& colours, int slot, int colour) {
+    const auto s = static_cast<size_t>(slot);
+    const auto c = static_cast<size_t>(colour);
+    colours.BmpCols[s] = colours.NesPal[c];
+    colours.BmpCols[s + 16] = colours.NesPalDark[c];
+    colours.BmpCols[s + 48] = colours.NesPalBright[c];
+    colours.BmpCols[s + 80] = colours.NesPal[c];
+}
+
 void setFixedColours(ColourTables& ed) {
     // Frames, marker outlines: colours chosen to stand out against any NES palette.
     ed.BmpCols[33] = rgb(160, 160, 160);

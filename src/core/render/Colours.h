@@ -13,6 +13,10 @@ struct Editor;
 // index order). Entries the bytes do not cover are black.
 void ReloadNESPAL(ColourTables& ed, const std::vector<uint8_t>& palFileBytes);
 
+// Background slot `slot` (0..15) shows NES colour `colour`: the slot, its dark (+16),
+// bright (+48) and as-loaded (+80) copies.
+void setBackgroundSlot(ColourTables& colours, int slot, int colour);
+
 // The seven fixed interface colours, slots 33..39, set once at start-up.
 void setFixedColours(ColourTables& ed);
 

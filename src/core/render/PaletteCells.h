@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-// The Palette Editor's rows of sixteen colour cells. Cell i spans x = 32i .. 32i + 33 and
+// The palette editing's rows of sixteen colour cells. Cell i spans x = 32i .. 32i + 33 and
 // y = 0 .. 33: a 30 x 30 fill at (32i + 2, 2) inside a two-pixel frame, the frames of
 // neighbouring cells overlapping by two columns.
 constexpr int kPaletteCell = 32;

@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-// The NES Palette Chart: the 64 NES colours in 8 x 8 boxes of 16 x 16 pixels. Column n
+// The chart of NES colours: the 64 NES colours in 8 x 8 boxes of 16 x 16 pixels. Column n
 // holds the first eight colours of NES row n (colours 16n .. 16n + 7) top to bottom and
 // column n + 4 the last eight, so each half of the chart reads like the NES rows turned
 // on their side.

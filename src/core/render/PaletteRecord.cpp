@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/app/Editor.h"
+#include "core/render/Colours.h"
 
 namespace orvane {
 
@@ -14,15 +15,6 @@ int64_t entryPosition(const Editor& ed, int entry) {
 
 int64_t effectPosition(const Editor& ed, int palette) {
     return entryPosition(ed, kPaletteEntries + palette);
-}
-
-void setSlotColour(Editor& ed, int slot, int colour) {
-    const auto s = static_cast<size_t>(slot);
-    const auto c = static_cast<size_t>(colour);
-    ed.BmpCols[s] = ed.NesPal[c];
-    ed.BmpCols[s + 16] = ed.NesPalDark[c];
-    ed.BmpCols[s + 48] = ed.NesPalBright[c];
-    ed.BmpCols[s + 80] = ed.NesPal[c];
 }
 
 Change writeEffect(Editor& ed, int palette, int value) {
@@ -52,9 +44,9 @@ void ApplySelCol(Editor& ed, int entry) {
     const int c = paletteEntry(ed, entry);
     if (entry == 0) {
         for (int p = 0; p < 4; ++p)
-            setSlotColour(ed, 4 * p, c);
+            setBackgroundSlot(ed, 4 * p, c);
     } else if (entry % 4 != 0) {
-        setSlotColour(ed, entry, c);
+        setBackgroundSlot(ed, entry, c);
     }
 }
 

@@ -35,7 +35,7 @@ void ApplySelCol(Editor& ed, int entry);
 // 63 followed by 0 and 255 staying 255; any other button steps down, with 0 followed by
 // 63. Colours 64..254 step up without wrapping.
 Change stepPaletteColour(Editor& ed, int entry, bool up);
-// A colour picked in the Palette Chart for `entry`.
+// A colour picked from the chart of NES colours for `entry`.
 Change setPaletteColour(Editor& ed, int entry, int colour);
 
 // The effect row of palette 0..3: the switch sets bit 7; a typed number (clamped to

@@ -6,20 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/clsDialog.h"
 
 namespace orvane {
-
-namespace {
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 Config::Config(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     // Typing here edits paths, so the main window's keys stay out of it.

@@ -16,34 +16,19 @@
 #include "core/mapedit/ScreenSettings.h"
 #include "core/render/LevelSource.h"
 #include "core/resdata/HexVal.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/QuietControls.h"
 #include "gui/mapedit/SpinButton.h"
+#include "gui/render/FramedPicture.h"
 #include "gui/render/PictureArea.h"
 
 namespace orvane {
 
 namespace {
 
-constexpr int kTextHeight = 19; // text fields
-constexpr int kRowHeight = 17;  // labels, spin buttons, the scroll bar
-constexpr int kSpinWidth = 16;
-constexpr int kPicBorder = 2;
 constexpr int kPicSize = 256;
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString hex(int64_t value) {
-    return QString::fromStdString(hexString(value));
-}
-
-int64_t hexTyped(const QLineEdit* field) {
-    return HexVal(field->text().toStdString());
-}
 
 // A field written by the window: its handler must not take it for the user's typing.
 void showText(QLineEdit* field, const QString& text) {
@@ -108,10 +93,10 @@ void EnemEd::buildControls() {
 
     auto* picFrame = named(new QFrame(this), "ScreenPicFrame");
     picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picFrame->setLineWidth(kPicBorder);
-    picFrame->setGeometry(8, 8, kPicSize + 2 * kPicBorder, kPicSize + 2 * kPicBorder);
+    picFrame->setLineWidth(kPictureBorder);
+    picFrame->setGeometry(8, 8, kPicSize + 2 * kPictureBorder, kPicSize + 2 * kPictureBorder);
     m_pic = named(new PictureArea(this), "ScreenPic");
-    m_pic->setGeometry(8 + kPicBorder, 8 + kPicBorder, kPicSize, kPicSize);
+    m_pic->setGeometry(8 + kPictureBorder, 8 + kPictureBorder, kPicSize, kPicSize);
     // Hovering over an enemy picks it, so moves matter with no button held too.
     m_pic->setMouseTracking(true);
 
@@ -185,8 +170,8 @@ void EnemEd::Update_Scrn() {
         const QSignalBlocker quiet(m_scrnScroll);
         m_scrnScroll->setValue(m_ed.CurScrn);
     }
-    showText(m_curScrnTB, hex(m_ed.CurScrn));
-    showText(m_scrnPresTB, hex(m_ed.tables().screenPreset(m_ed.CurScrn)));
+    showText(m_curScrnTB, hexText(m_ed.CurScrn));
+    showText(m_scrnPresTB, hexText(m_ed.tables().screenPreset(m_ed.CurScrn)));
     m_curScrollLabel->setText("Scroll Map Position: " + QString::number(m_ed.CurSection));
     m_picture.drawScreen(m_ed, m_ed.CurScrn);
     enemiesDrawn();
@@ -229,7 +214,7 @@ void EnemEd::ShowCurrentEnemy() {
     const int n = e.CurEnemy;
     showText(m_curEnemTB, QString::number(n));
     for (EnemyField f : {EnemyField::Screen, EnemyField::X, EnemyField::Y, EnemyField::Type})
-        showText(fieldTB(f), hex(enemyField(e, n, f)));
+        showText(fieldTB(f), hexText(enemyField(e, n, f)));
     m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, enemyField(e, n, EnemyField::Type))));
 }
 
@@ -311,7 +296,7 @@ void EnemEd::CurEnemTB_Change() {
 }
 
 void EnemEd::fieldTyped(EnemyField field) {
-    const int64_t value = hexTyped(fieldTB(field));
+    const int64_t value = fieldHexVal(fieldTB(field));
     if (field == EnemyField::Screen) {
         setEnemyField(m_ed, m_ed.CurEnemy, field, value);
         followEnemyScreen(m_ed, m_ed.CurEnemy);
@@ -339,12 +324,12 @@ void EnemEd::ScrnScroll_Change() {
 }
 
 void EnemEd::CurScrnTB_Change() {
-    m_ed.CurScrn = clampScreen(m_ed.tables(), hexTyped(m_curScrnTB));
+    m_ed.CurScrn = clampScreen(m_ed.tables(), fieldHexVal(m_curScrnTB));
     m_hub.Update_Scrn();
 }
 
 void EnemEd::ScrnPresTB_Change() {
-    m_hub.changed(typePreset(m_ed, m_ed.CurScrn, hexTyped(m_scrnPresTB)));
+    m_hub.changed(typePreset(m_ed, m_ed.CurScrn, fieldHexVal(m_scrnPresTB)));
 }
 
 void EnemEd::ScrnPresUD_Step(int delta) {

@@ -16,32 +16,16 @@
 #include "core/mapedit/ScreenSettings.h"
 #include "core/render/LevelSource.h"
 #include "core/resdata/HexVal.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
 #include "gui/mapedit/SpinButton.h"
+#include "gui/render/FramedPicture.h"
 #include "gui/render/PictureArea.h"
 
 namespace orvane {
-
-namespace {
-
-constexpr int kTextHeight = 19; // text fields
-constexpr int kRowHeight = 17;  // labels, check boxes, spin buttons, the scroll bar
-constexpr int kSpinWidth = 16;
-constexpr int kPicBorder = 2;
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QString hex(int64_t value) {
-    return QString::fromStdString(hexString(value));
-}
-
-} // namespace
 
 ScreenEd::ScreenEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m_ed.Bitmaps) {
     setObjectName("ScreenEd");
@@ -115,10 +99,10 @@ void ScreenEd::buildControls() {
     // The picture: a 2-pixel border around 256 x 256 pixels of content.
     m_picFrame = named(new QFrame(this), "ScreenPicFrame");
     m_picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_picFrame->setLineWidth(kPicBorder);
+    m_picFrame->setLineWidth(kPictureBorder);
     m_picFrame->setGeometry(8, 8, 260, 260);
     m_pic = named(new PictureArea(this), "ScreenPic");
-    m_pic->setGeometry(8 + kPicBorder, 8 + kPicBorder, 256, 256);
+    m_pic->setGeometry(8 + kPictureBorder, 8 + kPictureBorder, 256, 256);
 
     m_curScrollLabel = label("CurScrollLabel", "Scroll Map Position: ", 272, 16, 153);
     m_simplEd = named(new QCheckBox("Simple Scroll-Editing", this), "SimplEd");
@@ -190,8 +174,8 @@ void ScreenEd::Update() {
 void ScreenEd::Update_Scrn() {
     ShowScrollEntry();
     showSettings();
-    SetTextQuiet(m_curScrnTB, hex(m_ed.CurScrn));
-    SetTextQuiet(m_scrnPresTB, hex(m_ed.tables().screenPreset(m_ed.CurScrn)));
+    SetTextQuiet(m_curScrnTB, hexText(m_ed.CurScrn));
+    SetTextQuiet(m_scrnPresTB, hexText(m_ed.tables().screenPreset(m_ed.CurScrn)));
     m_curScrollLabel->setText("Scroll Map Position: " + QString::number(m_ed.CurSection));
     DrawScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn);
     m_pic->ShowBitmap(m_bmp);
@@ -204,7 +188,8 @@ void ScreenEd::showSettings() {
     for (int which = 0; which < 2; ++which) {
         const SectionSetting setting = sectionSetting(tables, m_ed.CurSection, which);
         if (setting.present && !setting.isPalette)
-            SetTextQuiet(m_settingTB[which], hex(tables.sectionSetting(m_ed.CurSection, which)));
+            SetTextQuiet(m_settingTB[which],
+                         hexText(tables.sectionSetting(m_ed.CurSection, which)));
     }
 }
 
@@ -213,7 +198,8 @@ void ScreenEd::Update_BGPal(int upd) {
     for (int which = 0; which < 2; ++which) {
         const SectionSetting setting = sectionSetting(tables, m_ed.CurSection, which);
         if (setting.present && setting.isPalette)
-            SetTextQuiet(m_settingTB[which], hex(tables.sectionSetting(m_ed.CurSection, which)));
+            SetTextQuiet(m_settingTB[which],
+                         hexText(tables.sectionSetting(m_ed.CurSection, which)));
     }
     if (upd) m_pic->ShowBitmap(m_bmp);
 }
@@ -260,12 +246,12 @@ void ScreenEd::ScrnScroll_Change() {
 }
 
 void ScreenEd::CurScrnTB_Change() {
-    m_ed.CurScrn = clampScreen(m_ed.tables(), HexVal(m_curScrnTB->text().toStdString()));
+    m_ed.CurScrn = clampScreen(m_ed.tables(), fieldHexVal(m_curScrnTB));
     m_hub.Update_Scrn();
 }
 
 void ScreenEd::ScrnPresTB_Change() {
-    m_hub.changed(typePreset(m_ed, m_ed.CurScrn, HexVal(m_scrnPresTB->text().toStdString())));
+    m_hub.changed(typePreset(m_ed, m_ed.CurScrn, fieldHexVal(m_scrnPresTB)));
 }
 
 void ScreenEd::ScrnPresUD_Step(int delta) {
@@ -275,7 +261,7 @@ void ScreenEd::ScrnPresUD_Step(int delta) {
 // ---- section settings ------------------------------------------------------------------
 
 void ScreenEd::settingTyped(int which) {
-    const int64_t value = HexVal(m_settingTB[which]->text().toStdString());
+    const int64_t value = fieldHexVal(m_settingTB[which]);
     m_hub.changed(writeSectionSetting(m_ed, m_ed.CurSection, which, value));
 }
 

@@ -10,6 +10,7 @@
 #include "core/render/AnimationArea.h"
 #include "core/render/AnimationEdits.h"
 #include "core/render/Colours.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
@@ -19,9 +20,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kTextHeight = 19;
-constexpr int kRowHeight = 17;
-constexpr int kSpinWidth = 16;
 constexpr int kSwatch = 24;
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "core/app/Editor.h"
 #include "core/render/PaletteCells.h"
 #include "core/render/PaletteRecord.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
@@ -22,8 +23,6 @@ namespace orvane {
 
 namespace {
 
-constexpr int kTextHeight = 19;
-constexpr int kRowHeight = 17;
 // The picture rows: cells plus a little slack, rows a multiple of 4 bytes long.
 constexpr int kPictureWidth = 520;
 constexpr int kPictureHeight = kPaletteRowHeight + 2 * kPictureBorder;

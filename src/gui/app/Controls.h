@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace orvane {
+
+// The sizes the tool windows lay their small controls out with.
+constexpr int kTextHeight = 19; // text fields
+constexpr int kRowHeight = 17;  // labels, check boxes, spin buttons, scroll bars
+constexpr int kSpinWidth = 16;
+
+// `widget` with its object name set, the name the design gives the control.
+template <class W> W* named(W* widget, const char* name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A number as the editor's fields show it: hexadecimal, capital digits, no leading zeros.
+QString hexText(int64_t value);
+
+} // namespace orvane
