@@ -102,8 +102,6 @@ private slots:
         QVERIFY(state() == loaded);
         ctrl(pic, Qt::Key_Z);
         QVERIFY(state() == opened && s.status() == "Undid Load Backup");
-        ctrl(pic, Qt::Key_Z);
-        QCOMPARE(s.status(), QString("Nothing to undo"));
         ctrl(pic, Qt::Key_Y);
         ctrl(pic, Qt::Key_Y);
         ctrl(pic, Qt::Key_Z, Qt::ShiftModifier);
@@ -149,12 +147,16 @@ private slots:
     }
 
     // Closing asks only with unsaved edits; each answer, given in the real box, does what
-    // it says.
+    // it says, and a save that fails keeps the program (and the edits) alive.
     void exitQuestion() {
-        for (QMessageBox::StandardButton answer :
-             {QMessageBox::Save, QMessageBox::Discard, QMessageBox::Cancel}) {
+        const std::pair<QMessageBox::StandardButton, bool> cases[] = {{QMessageBox::Save, false},
+                                                                      {QMessageBox::Discard, false},
+                                                                      {QMessageBox::Cancel, false},
+                                                                      {QMessageBox::Save, true}};
+        for (auto [answer, saveFails] : cases) {
             Session s;
             QVERIFY(s.ok);
+            if (saveFails) QVERIFY(QDir(s.home.path("")).mkpath("backup.rom/x"));
             QStringList asked;
             QTimer driver;
             QObject::connect(&driver, &QTimer::timeout, [&] {
@@ -167,11 +169,11 @@ private slots:
             QVERIFY(s.main.close() && asked.isEmpty()); // nothing unsaved, nothing asked
             s.main.show();
             s.ed().setByte(300, s.ed().byte(300) ^ 1);
-            QCOMPARE(s.main.close(), answer != QMessageBox::Cancel);
+            const bool saved = answer == QMessageBox::Save && !saveFails;
+            QCOMPARE(s.main.close(), saved || answer == QMessageBox::Discard);
             QCOMPARE(asked, QStringList{"Save changes to mm3-demo.nes?"});
-            const bool saved = answer == QMessageBox::Save;
             QVERIFY((s.file("mm3-demo.nes") == s.ed().RomImage.bytes()) == saved);
-            QCOMPARE(QFile::exists(s.home.path("backup.rom")), saved);
+            QCOMPARE(QFileInfo(s.home.path("backup.rom")).isFile(), saved);
         }
     }
 };
