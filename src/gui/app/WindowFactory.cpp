@@ -1,6 +1,7 @@
 #include "gui/app/WindowFactory.h"
 
 #include "gui/app/Config.h"
+#include "gui/enemyedit/EnemEd.h"
 #include "gui/level/MiscEd.h"
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
@@ -26,6 +27,8 @@ ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
         return new StrTable(hub, parent);
     case WindowId::ScreenEd:
         return new ScreenEd(hub, parent);
+    case WindowId::EnemEd:
+        return new EnemEd(hub, parent);
     default:
         return nullptr;
     }
@@ -39,6 +42,7 @@ bool toolWindowIsBuilt(WindowId id) {
     case WindowId::TSATable:
     case WindowId::StrTable:
     case WindowId::ScreenEd:
+    case WindowId::EnemEd:
     case WindowId::MiscEd:
         return true;
     default:
