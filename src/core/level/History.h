@@ -31,9 +31,9 @@ public:
 
     // Opens a (nested) step. `label` names where the edit came from ("Screen Editor
     // edit", "Load Backup"); a step takes the label of the innermost scope open at its
-    // first change; an empty label takes the enclosing scope's. Steps whose outermost scopes carry
-    // the same non-zero `mergeKey` and follow each other with nothing else between are merged (the
-    // keystrokes typed into one text field).
+    // first change, and an empty label takes the enclosing scope's. Steps whose outermost
+    // scopes carry the same non-zero `mergeKey` and follow each other with nothing else
+    // between are merged (the keystrokes typed into one text field).
     void begin(std::string label, uint64_t mergeKey = 0);
     void end(const std::vector<uint8_t>& image);
 
@@ -51,7 +51,6 @@ public:
     std::string undoLabel() const;
     std::string redoLabel() const;
     size_t undoSteps() const { return m_undo.size(); }
-    size_t redoSteps() const { return m_redo.size(); }
     // Positions changed by the newest step (0 when there is none).
     size_t newestStepSize() const { return m_undo.empty() ? 0 : m_undo.back().changes.size(); }
 
