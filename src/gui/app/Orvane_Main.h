@@ -53,6 +53,8 @@ public:
     // True when the ROM file was written.
     bool File_Save();
     void File_Back();
+    void File_CreatePatch();
+    void File_ApplyPatch();
     void Tools_Test();
     void Level_Next();
     void Level_Previous();
@@ -71,6 +73,7 @@ public:
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override;
     void SprCHRPALSetup() override;
+    void paletteEdited(PaletteChange change) override;
     void InitEffectLoad() override;
     void ScrollEffectLoad(int section) override;
     void ReloadNESPAL() override;
