@@ -120,8 +120,8 @@ private slots:
         const int tile = (ed.byte(ed.P(3) + block) + 1) & 0xFF;
         ed.TileSelA = tile / 16;
         ed.TileSelB = tile % 16;
-        for (WindowId id : {WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
-                            WindowId::ScreenEd, WindowId::EnemEd})
+        for (WindowId id : {WindowId::PalEd, WindowId::TileTable, WindowId::TSATable,
+                            WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd})
             s.main.openWindow(id);
         const auto before = s.pictures();
         QWidget* pic = s.main.findChild<QWidget*>("tsapic");
