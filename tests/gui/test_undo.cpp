@@ -30,7 +30,6 @@ struct Session {
         main.paletteTimer()->stop(); // pictures compared pixel for pixel keep their colours
         main.show();
     }
-    Editor& ed() { return main.editor(); }
     QString status() { return main.statusBar()->currentMessage(); }
     bool marked() { return main.isWindowModified() && main.windowHandle()->title().endsWith('*'); }
     // Every picture of the tool windows (all shown), by window and picture name.
@@ -53,7 +52,7 @@ private slots:
     void gesturesUndoneToTheOpenedFileAndRedone() {
         Session s;
         QVERIFY(s.ok);
-        Editor& ed = s.ed();
+        Editor& ed = s.main.editor();
         while (ed.byte(presetPosition(ed)) == 0) // the "0" typed below is a change of its own
             ++ed.CurScrn;
         ed.CurStrRow = ed.CurStrCol = 15;
@@ -114,7 +113,7 @@ private slots:
     void tsaEditUndoneInEveryShownWindow() {
         Session s;
         QVERIFY(s.ok);
-        Editor& ed = s.ed();
+        Editor& ed = s.main.editor();
         // The block in the screen's first cell, painted with a tile it does not hold.
         const int block = ed.byte(ed.P(5) + 4 * screenCellStructure(ed, 0, 0));
         const int tile = (ed.byte(ed.P(3) + block) + 1) & 0xFF;
@@ -167,12 +166,12 @@ private slots:
             driver.start(10);
             QVERIFY(s.main.close() && asked.isEmpty()); // nothing unsaved, nothing asked
             s.main.show();
-            s.ed().setByte(300, s.ed().byte(300) ^ 1);
+            s.main.editor().setByte(300, s.main.editor().byte(300) ^ 1);
             const bool saved = answer == Box::Save && !saveFails;
             QCOMPARE(s.main.close(), saved || answer == Box::Discard);
             QCOMPARE(asked, QStringList{"Save changes to mm3-demo.nes?"});
-            QVERIFY((readWholeFile(s.home.romPath().toStdString()) == s.ed().RomImage.bytes()) ==
-                    saved);
+            QVERIFY((readWholeFile(s.home.romPath().toStdString()) ==
+                     s.main.editor().RomImage.bytes()) == saved);
             QCOMPARE(QFileInfo(s.home.path("backup.rom")).isFile(), saved);
         }
     }
