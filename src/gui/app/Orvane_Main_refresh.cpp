@@ -12,6 +12,7 @@
 #include "core/render/EffectLoad.h"
 #include "core/render/PaletteAnimation.h"
 #include "core/render/SpriteSetup.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/ToolWindow.h"
 #include "gui/app/WindowOrder.h"
 
@@ -30,6 +31,7 @@ void Orvane_Main::Update_Scrn() {
 }
 
 void Orvane_Main::refreshScreen(bool levelLoad) {
+    m_status->showPlace(m_ed.CurLevel, m_ed.lastLevel(), m_ed.CurScrn);
     const SectionSpan span = sectionOfScreen(m_ed.tables(), m_ed.CurScrn);
     if (m_ed.EditMode == kMM4 && loadSectionEffects(m_ed, span.section)) Update_Global_Pal();
     m_ed.enterSection(span);
