@@ -47,6 +47,7 @@ public:
     void Level_Next();
     void Level_Previous();
     void File_Exit();
+    void File_ExportMap();
 
     // ---- Hub ----
     Editor& editor() override { return m_ed; }
@@ -56,6 +57,7 @@ public:
     void Update_Block(int block) override;
     void Update_StrBlock(int str, int quarter) override;
     void Update_ScrnStr(int strY, int strX) override;
+    void Update_Enemies(int screen) override;
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override;
     void SprCHRPALSetup() override;
@@ -109,7 +111,7 @@ private:
     QPlainTextEdit* m_log = nullptr;
     QPushButton* m_dumpResButton = nullptr;
     QTimer* m_palAnimT = nullptr;
-    std::array<QPointer<ToolWindow>, 10> m_windows;
+    std::array<QPointer<ToolWindow>, 11> m_windows;
 };
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "gui/app/Config.h"
 #include "gui/enemyedit/EnemEd.h"
 #include "gui/level/MiscEd.h"
+#include "gui/mapedit/LevelMap.h"
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
 #include "gui/mapedit/TSATable.h"
@@ -29,6 +30,8 @@ ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
         return new ScreenEd(hub, parent);
     case WindowId::EnemEd:
         return new EnemEd(hub, parent);
+    case WindowId::LevelMap:
+        return new LevelMap(hub, parent);
     default:
         return nullptr;
     }
@@ -44,6 +47,7 @@ bool toolWindowIsBuilt(WindowId id) {
     case WindowId::ScreenEd:
     case WindowId::EnemEd:
     case WindowId::MiscEd:
+    case WindowId::LevelMap:
         return true;
     default:
         return false;

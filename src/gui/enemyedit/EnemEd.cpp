@@ -249,6 +249,7 @@ void EnemEd::enemiesDrawn() {
 template <class Change> void EnemEd::editEnemies(Change&& change) {
     m_picture.edit(ed(), ed().CurScrn, change);
     enemiesDrawn();
+    m_hub.Update_Enemies(ed().CurScrn);
 }
 
 void EnemEd::enemySelected(bool screenChanged) {
@@ -322,18 +323,24 @@ void EnemEd::fieldTyped(EnemyField field) {
     const int64_t value = hexTyped(fieldTB(field));
     if (field == EnemyField::Screen) {
         setEnemyField(ed(), ed().CurEnemy, field, value);
-        followEnemyScreen(ed(), ed().CurEnemy);
-        m_hub.Update_Scrn();
+        moveEnemyToItsScreen();
         return;
     }
     editEnemies([&] { setEnemyField(ed(), ed().CurEnemy, field, value); });
 }
 
+void EnemEd::moveEnemyToItsScreen() {
+    const int left = ed().CurScrn;
+    followEnemyScreen(ed(), ed().CurEnemy);
+    m_hub.Update_Scrn();
+    m_hub.Update_Enemies(left);
+    m_hub.Update_Enemies(ed().CurScrn);
+}
+
 void EnemEd::fieldStepped(EnemyField field, int delta) {
     if (field == EnemyField::Screen) {
         if (!stepEnemyField(ed(), ed().CurEnemy, field, delta)) return;
-        followEnemyScreen(ed(), ed().CurEnemy);
-        m_hub.Update_Scrn();
+        moveEnemyToItsScreen();
         return;
     }
     editEnemies([&] { stepEnemyField(ed(), ed().CurEnemy, field, delta); });
