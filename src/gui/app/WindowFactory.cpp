@@ -7,6 +7,8 @@
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
 #include "gui/mapedit/TSATable.h"
+#include "gui/render/PalChart.h"
+#include "gui/render/PalEd.h"
 #include "gui/render/TileTable.h"
 #include "gui/resdata/DumpRes.h"
 
@@ -30,6 +32,10 @@ ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
         return new ScreenEd(hub, parent);
     case WindowId::EnemEd:
         return new EnemEd(hub, parent);
+    case WindowId::PalEd:
+        return new PalEd(hub, parent);
+    case WindowId::PalChart:
+        return new PalChart(hub, parent);
     case WindowId::LevelMap:
         return new LevelMap(hub, parent);
     default:
@@ -47,6 +53,8 @@ bool toolWindowIsBuilt(WindowId id) {
     case WindowId::ScreenEd:
     case WindowId::EnemEd:
     case WindowId::MiscEd:
+    case WindowId::PalEd:
+    case WindowId::PalChart:
     case WindowId::LevelMap:
         return true;
     default:

@@ -35,6 +35,10 @@ void FakeHub::Update_ScrnStr(int strY, int strX) {
 void FakeHub::Update_BGPal(int upd, int animcl) {
     record(QString("Update_BGPal(%1,%2)").arg(upd).arg(animcl));
 }
+void FakeHub::paletteEdited(PaletteChange change) {
+    record(change == PaletteChange::Colours ? "paletteEdited(Colours)"
+                                            : "paletteEdited(Animations)");
+}
 void FakeHub::ScrollEffectLoad(int section) {
     record(QString("ScrollEffectLoad(%1)").arg(section));
 }
@@ -66,6 +70,8 @@ QString FakeHub::windowName(WindowId id) {
         return "DumpRes";
     case WindowId::PalChart:
         return "PalChart";
+    case WindowId::LevelMap:
+        return "LevelMap";
     }
     return "?";
 }
