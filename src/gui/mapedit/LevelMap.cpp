@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/app/Editor.h"
 #include "gui/app/Hub.h"
@@ -68,17 +69,19 @@ void LevelMap::redrawn(std::vector<int> screens) {
 
 void LevelMap::fitToWindow() {
     const QSize room = m_area->viewport()->size();
-    int zoom = LevelMapCanvas::kMaxZoom;
-    while (zoom > LevelMapCanvas::kMinZoom &&
-           (m_picture.width() * zoom > room.width() * LevelMapCanvas::kMaxZoom ||
-            m_picture.height() * zoom > room.height() * LevelMapCanvas::kMaxZoom))
-        --zoom;
-    m_canvas->setZoom(zoom);
+    const LevelMapLayout& layout = m_picture.layout();
+    int side = LevelMapCanvas::kMaxCell;
+    if (layout.screens() > 0)
+        side = std::min({side, room.width() / layout.columns(), room.height() / layout.rows()});
+    m_canvas->setCellPixels(side);
     m_fitPending = false;
 }
 
+// A quarter larger or a fifth smaller per step: ten steps from 1/8 to 1.
 void LevelMap::zoomBy(int delta) {
-    m_canvas->setZoom(m_canvas->zoom() + delta);
+    const int side = m_canvas->cellPixels();
+    m_canvas->setCellPixels(delta > 0 ? std::max(side + 1, side * 5 / 4)
+                                      : std::min(side - 1, side * 4 / 5));
 }
 
 void LevelMap::Update() {

@@ -21,8 +21,8 @@ LevelMapCanvas::LevelMapCanvas(const LevelMapPicture& map, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void LevelMapCanvas::setZoom(int eighths) {
-    m_zoom = std::clamp(eighths, kMinZoom, kMaxZoom);
+void LevelMapCanvas::setCellPixels(int side) {
+    m_cell = std::clamp(side, kMinCell, kMaxCell);
     mapChanged();
 }
 
@@ -53,7 +53,7 @@ int LevelMapCanvas::screenAt(int x, int y) const {
 const QImage& LevelMapCanvas::shownScreen(int screen) {
     Shown& shown = m_shown[static_cast<size_t>(screen)];
     const WinBitmap& bmp = m_map.screen(screen);
-    if (!shown.image.isNull() && shown.version == bmp.version() && shown.zoom == m_zoom)
+    if (!shown.image.isNull() && shown.version == bmp.version() && shown.cell == m_cell)
         return shown.image;
     QImage indexed(kMapCellPixels, kMapCellPixels, QImage::Format_Indexed8);
     QList<QRgb> table(256);
@@ -71,7 +71,7 @@ const QImage& LevelMapCanvas::shownScreen(int screen) {
         shown.image =
             shown.image.scaled(cell, cell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shown.version = bmp.version();
-    shown.zoom = m_zoom;
+    shown.cell = m_cell;
     return shown.image;
 }
 
