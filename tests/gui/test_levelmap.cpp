@@ -1,7 +1,11 @@
 // The level map from outside: the command-line export run as a script runs it (no
 // display), its picture of each demo compared with the golden PNGs under
 // tests/data/level-map-golden, its failures, and the Level Map window on the real main
-// window: a click moves the current screen, a block edit redraws just its screens.
+// window: a click moves the current screen, the menu export writes what it
+// shows, a block edit redraws just its screens.
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -55,6 +59,22 @@ QByteArray slotPixels(const WinBitmap& bmp) {
         for (int x = 0; x < kMapCellPixels; ++x)
             out += char(bmp.pixel(x, y));
     return out;
+}
+
+// Triggers a menu command and answers its file dialog with `path`, the way a person pastes
+// a name and presses Return.
+void runSaving(Orvane_Main& main, const char* command, const QString& path) {
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+                auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+                name->setText(path);
+                QTest::keyClick(name, Qt::Key_Return);
+            }
+    });
+    driver.start(20);
+    main.findChild<QAction*>(command)->trigger();
 }
 
 } // namespace
@@ -162,6 +182,17 @@ void TestLevelMapExport::clickAndBlockEdit() {
                       QPoint(cell.column * side + side / 2, cell.row * side + side / 2));
     QCOMPARE(ed.CurScrn, target);
 
+    // With enemies on, the menu export writes what the window shows: level 0 of the mm3
+    // demo, as the golden picture has it.
+    auto* enemies = window->findChild<QCheckBox*>("EnemiesCheck");
+    QTest::mouseClick(enemies, Qt::LeftButton, {}, QPoint(8, enemies->height() / 2));
+    QVERIFY(window->enemiesShown());
+    QTemporaryDir dir;
+    runSaving(main, "File_ExportMap", dir.filePath("level0.png"));
+    QCOMPARE(QImage(dir.filePath("level0.png")).convertToFormat(QImage::Format_ARGB32),
+             QImage(QString(ORVANE_SOURCE_DIR) + "/tests/data/level-map-golden/mm3.png")
+                 .convertToFormat(QImage::Format_ARGB32));
+
     // A block shown on some screens but not on all gets another palette: exactly the
     // screens whose pixels change are drawn again, and they come out as a fresh map does.
     int block = -1;
@@ -173,11 +204,11 @@ void TestLevelMapExport::clickAndBlockEdit() {
     }
     QVERIFY(block >= 0);
     LevelMapPicture before;
-    before.build(ed, ed.CurLevel, false);
+    before.build(ed, ed.CurLevel, true);
     const int64_t attr = ed.P(4) + block;
     ed.setByte(attr, (ed.byte(attr) & 0xFC) | ((ed.byte(attr) + 1) & 3));
     LevelMapPicture after;
-    after.build(ed, ed.CurLevel, false);
+    after.build(ed, ed.CurLevel, true);
     std::vector<int> changed;
     for (int s = 0; s < layout.screens(); ++s)
         if (slotPixels(before.screen(s)) != slotPixels(after.screen(s))) changed.push_back(s);
