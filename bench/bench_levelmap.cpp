@@ -3,7 +3,8 @@
 //     each, the composition and the PNG written to a file), with enemies (goal: < 50 ms);
 //   - a block edit with the Level Map shown (mm3, every built window open): the screens
 //     drawn again against the level's total, and the time of Update_Block;
-//   - one step of a Screen Editor drag with the Level Map shown (goal: < 1 ms).
+//   - one step of a Screen Editor drag with the Level Map shown (goal: < 1 ms);
+//   - a change of screen into another section with the Level Map shown and hidden.
 // Prints microseconds per repetition, the best of several runs.
 #include <QApplication>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@
 #include "core/mapedit/ComposedMap.h"
 #include "core/mapedit/LevelMapPicture.h"
 #include "core/mapedit/ScreenDrawing.h"
+#include "core/render/SectionWalk.h"
 #include "gui/mapedit/LevelMap.h"
 #include "gui/mapedit/LevelMapPng.h"
 #include "gui/render/PictureArea.h"
@@ -132,6 +134,26 @@ int main(int argc, char** argv) {
         QCoreApplication::sendEvent(pic, &move);
     });
 
+    // A screen change into another section: the map takes every screen's colours again
+    // and moves its frame; nothing is redrawn.
+    int other = 0;
+    const int keep = med.CurScrn;
+    for (int s = 1; s < total && other == 0; ++s) {
+        int start = 0;
+        med.CurScrn = s;
+        if (findSection(med, start) != 0) other = s;
+    }
+    med.CurScrn = keep;
+    bool flip = false;
+    auto screenChange = [&] {
+        med.CurScrn = (flip = !flip) ? other : 0;
+        main.Update_Scrn();
+    };
+    const double withMap = bench::bestMicroseconds(50, screenChange);
+    const size_t redrawnOnScreenChange = mapWindow->lastRedrawn().size();
+    mapWindow->hide();
+    const double withoutMap = bench::bestMicroseconds(50, screenChange);
+
     std::printf("largest demo level: %s level %d, %d screens, %d x %d pixels\n",
                 qPrintable(largest.mode), largest.level, sized.layout().screens(), sized.width(),
                 sized.height());
@@ -146,6 +168,9 @@ int main(int argc, char** argv) {
                 redrawn, total, blockEdit);
     std::printf("Screen Editor drag step with the Level Map shown:       %8.1f us  (goal 1000)\n",
                 drag);
+    std::printf("Update_Scrn 0 <-> %d with the Level Map shown: %8.1f us (%zu screens redrawn), "
+                "hidden: %8.1f us\n",
+                other, withMap, redrawnOnScreenChange, withoutMap);
     main.close();
     return 0;
 }
