@@ -13,6 +13,7 @@
 #include "core/render/PaletteAnimation.h"
 #include "core/render/SectionWalk.h"
 #include "core/render/SpriteSetup.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/ToolWindow.h"
 
 namespace orvane {
@@ -38,6 +39,7 @@ void Orvane_Main::Update_Level() {
 }
 
 void Orvane_Main::Update_Scrn() {
+    m_status->showPlace(m_ed.CurLevel, m_ed.lastLevel(), m_ed.CurScrn);
     enterCurrentScreen(m_ed);
     Update_Global_Pal();
     if (ToolWindow* w = shownWindow(WindowId::ScreenEd)) w->Update_Scrn();
