@@ -29,8 +29,8 @@ class History {
 public:
     History(const std::vector<uint8_t>& image, HistoryLimits limits);
 
-    // Opens a (nested) step. `label` names where the edit came from ("Screen Editor
-    // edit", "Load Backup"); a step takes the label of the innermost scope open at its
+    // Opens a (nested) step. `label` names where the edit came from (a window's edit,
+    // "Load Backup"); a step takes the label of the innermost scope open at its
     // first change, and an empty label takes the enclosing scope's. Steps whose outermost
     // scopes carry the same non-zero `mergeKey` and follow each other with nothing else
     // between are merged (the keystrokes typed into one text field).

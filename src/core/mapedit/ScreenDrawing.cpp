@@ -26,6 +26,22 @@ int cellOfPixel(int v) {
     return std::clamp(v / kCellPixels, 0, kScreenCells - 1);
 }
 
+bool screenShowsBlock(const LevelTables& tables, int screen, int block) {
+    for (int row = 0; row < kScreenCells; ++row)
+        for (int col = 0; col < kScreenCells; ++col)
+            for (int q = 0; q < 4; ++q)
+                if (tables.structureQuarter(tables.screenCell(screen, row, col), q) == block)
+                    return true;
+    return false;
+}
+
+bool screenShowsStructure(const LevelTables& tables, int screen, int str) {
+    for (int row = 0; row < kScreenCells; ++row)
+        for (int col = 0; col < kScreenCells; ++col)
+            if (tables.screenCell(screen, row, col) == str) return true;
+    return false;
+}
+
 void DrawScreen(WinBitmap& bmp, const LevelSource& level, int screen) {
     drawScreenCells(bmp, level, screen);
     DrawGrid(bmp);

@@ -3,6 +3,7 @@
 namespace orvane {
 
 class WinBitmap;
+class LevelTables;
 struct LevelSource;
 
 // A screen as the map and enemy editing draw it: 8 x 8 cells of 32 x 32 pixels, one
@@ -15,6 +16,11 @@ constexpr int kCellPixels = 32;
 // The row or column of the cell under pixel coordinate v, clamped to 0..7, so a drag
 // beyond the picture acts on the nearest edge cell.
 int cellOfPixel(int v);
+
+// Whether screen `screen` shows a block or a structure anywhere (what the level map asks
+// before redrawing a screen after an edit).
+bool screenShowsBlock(const LevelTables& tables, int screen, int block);
+bool screenShowsStructure(const LevelTables& tables, int screen, int str);
 
 // The whole of screen `screen`, then the grid.
 void DrawScreen(WinBitmap& bmp, const LevelSource& level, int screen);

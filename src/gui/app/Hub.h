@@ -36,6 +36,9 @@ public:
     virtual void Update_Block(int block) = 0;
     virtual void Update_StrBlock(int str, int quarter) = 0;
     virtual void Update_ScrnStr(int strY, int strX) = 0;
+    // The enemies of `screen` changed (only the Level Map shows them outside the Enemy
+    // Editor).
+    virtual void Update_Enemies(int screen) = 0;
     virtual void Update_BGPal(int upd, int animcl) = 0;
     virtual void Update_Global_Pal() = 0;
     // Colour slots were rewritten in place (a palette colour edit): Update_Global_Pal,

@@ -103,6 +103,7 @@ void Orvane_Main::buildMenus() {
     add(file, "File_Back", "Load Backup\tF8", [this] { File_Back(); });
     add(file, "File_CreatePatch", "Create Patch...", [this] { File_CreatePatch(); });
     add(file, "File_ApplyPatch", "Apply Patch...", [this] { File_ApplyPatch(); });
+    add(file, "File_ExportMap", "Export Level Map as PNG...", [this] { File_ExportMap(); });
     add(file, "File_Exit", "Exit", [this] { File_Exit(); });
 
     // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z are taken by the gesture filter in every window.

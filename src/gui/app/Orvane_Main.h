@@ -62,6 +62,7 @@ public:
     void File_Exit();
     void Edit_Undo();
     void Edit_Redo();
+    void File_ExportMap();
 
     // ---- Hub ----
     Editor& editor() override { return m_ed; }
@@ -72,6 +73,7 @@ public:
     void Update_Block(int block) override;
     void Update_StrBlock(int str, int quarter) override;
     void Update_ScrnStr(int strY, int strX) override;
+    void Update_Enemies(int screen) override;
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override;
     void SprCHRPALSetup() override;

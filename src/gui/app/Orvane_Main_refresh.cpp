@@ -11,6 +11,7 @@
 #include "core/render/Colours.h"
 #include "core/render/EffectLoad.h"
 #include "core/render/PaletteAnimation.h"
+#include "core/render/SectionWalk.h"
 #include "core/render/SpriteSetup.h"
 #include "gui/app/EditorStatusBar.h"
 #include "gui/app/ToolWindow.h"
@@ -32,10 +33,8 @@ void Orvane_Main::Update_Scrn() {
 
 void Orvane_Main::refreshScreen(bool levelLoad) {
     m_status->showPlace(m_ed.CurLevel, m_ed.lastLevel(), m_ed.CurScrn);
-    const SectionSpan span = sectionOfScreen(m_ed.tables(), m_ed.CurScrn);
-    if (m_ed.EditMode == kMM4 && loadSectionEffects(m_ed, span.section)) Update_Global_Pal();
-    m_ed.enterSection(span);
-    SprCHRPALSetup();
+    enterCurrentScreen(m_ed);
+    Update_Global_Pal();
     for (WindowId id : windowOrder::kScreen)
         if (ToolWindow* w = shownWindow(id)) w->Update_Scrn();
     refreshBackgroundPalette(1, 1, levelLoad);
@@ -88,6 +87,11 @@ void Orvane_Main::Update_StrBlock(int str, int quarter) {
 void Orvane_Main::Update_ScrnStr(int strY, int strX) {
     for (WindowId id : windowOrder::kScreenCell)
         if (ToolWindow* w = shownWindow(id)) w->Update_ScrnStr(strY, strX);
+}
+
+void Orvane_Main::Update_Enemies(int screen) {
+    for (WindowId id : windowOrder::kEnemies)
+        if (ToolWindow* w = shownWindow(id)) w->Update_Enemies(screen);
 }
 
 void Orvane_Main::Update_Global_Pal() {

@@ -3,6 +3,7 @@
 #include "gui/app/Config.h"
 #include "gui/enemyedit/EnemEd.h"
 #include "gui/level/MiscEd.h"
+#include "gui/mapedit/LevelMap.h"
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
 #include "gui/mapedit/TSATable.h"
@@ -32,6 +33,7 @@ constexpr Built kBuilt[] = {
     {WindowId::TSATable, make<TSATable>}, {WindowId::StrTable, make<StrTable>},
     {WindowId::ScreenEd, make<ScreenEd>}, {WindowId::EnemEd, make<EnemEd>},
     {WindowId::PalEd, make<PalEd>},       {WindowId::PalChart, make<PalChart>},
+    {WindowId::LevelMap, make<LevelMap>},
 };
 
 Maker makerOf(WindowId id) {

@@ -19,8 +19,9 @@ enum class WindowId {
     Config,
     DumpRes,
     PalChart,
+    LevelMap,
 };
-constexpr int kWindowCount = static_cast<int>(WindowId::PalChart) + 1;
+constexpr int kWindowCount = static_cast<int>(WindowId::LevelMap) + 1;
 
 // Creates the tool window `id` for the main window, or returns nullptr when this build
 // has no such window yet.

@@ -11,11 +11,16 @@ namespace windowOrder {
 
 // Update_Level and Update_BGPal.
 inline constexpr WindowId kLevel[] = {WindowId::PalEd,    WindowId::TileTable, WindowId::TSATable,
-                                      WindowId::StrTable, WindowId::ScreenEd,  WindowId::EnemEd};
-inline constexpr WindowId kBlock[] = {WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd};
-inline constexpr WindowId kStructureQuarter[] = {WindowId::ScreenEd, WindowId::EnemEd};
-inline constexpr WindowId kScreenCell[] = {WindowId::EnemEd};
-inline constexpr WindowId kScreen[] = {WindowId::ScreenEd, WindowId::EnemEd};
+                                      WindowId::StrTable, WindowId::ScreenEd,  WindowId::EnemEd,
+                                      WindowId::LevelMap};
+inline constexpr WindowId kBlock[] = {WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd,
+                                      WindowId::LevelMap};
+inline constexpr WindowId kStructureQuarter[] = {WindowId::ScreenEd, WindowId::EnemEd,
+                                                 WindowId::LevelMap};
+inline constexpr WindowId kScreenCell[] = {WindowId::EnemEd, WindowId::LevelMap};
+inline constexpr WindowId kScreen[] = {WindowId::ScreenEd, WindowId::EnemEd, WindowId::LevelMap};
+// Update_Enemies: the enemies of a screen changed.
+inline constexpr WindowId kEnemies[] = {WindowId::LevelMap};
 // Every palette-animation frame shows these windows' animated pictures, shown or not.
 inline constexpr WindowId kAnimated[] = {WindowId::PalEd,     WindowId::TSATable,
                                          WindowId::TileTable, WindowId::StrTable,
@@ -26,7 +31,7 @@ inline constexpr WindowId kColourSwatches[] = {WindowId::EnemEd};
 inline constexpr WindowId kClosing[] = {WindowId::Config,   WindowId::DumpRes,   WindowId::PalEd,
                                         WindowId::EnemEd,   WindowId::PalChart,  WindowId::StrTable,
                                         WindowId::ScreenEd, WindowId::TileTable, WindowId::TSATable,
-                                        WindowId::MiscEd};
+                                        WindowId::MiscEd,   WindowId::LevelMap};
 
 // The "Level" menu's windows, with the Shift+letter key that opens each (0: none).
 struct MenuEntry {
@@ -43,6 +48,7 @@ inline constexpr MenuEntry kLevelMenu[] = {
     {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd, 'S'},
     {"View_EnemEd", "Enemy Editor", WindowId::EnemEd, 'E'},
     {"Level_Misc", "Miscanneleous", WindowId::MiscEd, 0},
+    {"View_LevelMap", "Level Map\tShift+M", WindowId::LevelMap, 'M'},
 };
 
 } // namespace windowOrder

@@ -226,6 +226,7 @@ void EnemEd::enemiesDrawn() {
 template <class Change> void EnemEd::editEnemies(Change&& change) {
     m_picture.edit(m_ed, m_ed.CurScrn, change);
     enemiesDrawn();
+    m_hub.Update_Enemies(m_ed.CurScrn);
 }
 
 void EnemEd::enemySelected(bool screenChanged) {
@@ -299,18 +300,24 @@ void EnemEd::fieldTyped(EnemyField field) {
     const int64_t value = fieldHexVal(fieldTB(field));
     if (field == EnemyField::Screen) {
         setEnemyField(m_ed, m_ed.CurEnemy, field, value);
-        followEnemyScreen(m_ed, m_ed.CurEnemy);
-        m_hub.Update_Scrn();
+        moveEnemyToItsScreen();
         return;
     }
     editEnemies([&] { setEnemyField(m_ed, m_ed.CurEnemy, field, value); });
 }
 
+void EnemEd::moveEnemyToItsScreen() {
+    const int left = m_ed.CurScrn;
+    followEnemyScreen(m_ed, m_ed.CurEnemy);
+    m_hub.Update_Scrn();
+    m_hub.Update_Enemies(left);
+    m_hub.Update_Enemies(m_ed.CurScrn);
+}
+
 void EnemEd::fieldStepped(EnemyField field, int delta) {
     if (field == EnemyField::Screen) {
         if (!stepEnemyField(m_ed, m_ed.CurEnemy, field, delta)) return;
-        followEnemyScreen(m_ed, m_ed.CurEnemy);
-        m_hub.Update_Scrn();
+        moveEnemyToItsScreen();
         return;
     }
     editEnemies([&] { stepEnemyField(m_ed, m_ed.CurEnemy, field, delta); });
