@@ -15,11 +15,11 @@
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
 #include "core/render/LevelSource.h"
-#include "core/resdata/HexVal.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/QuietControls.h"
+#include "gui/mapedit/ScreenChoice.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/FramedPicture.h"
 #include "gui/render/PictureArea.h"
@@ -29,12 +29,6 @@ namespace orvane {
 namespace {
 
 constexpr int kPicSize = 256;
-
-// A field written by the window: its handler must not take it for the user's typing.
-void showText(QLineEdit* field, const QString& text) {
-    const QSignalBlocker quiet(field);
-    SetTextQuiet(field, text);
-}
 
 // The enemy number typed in decimal, kept within what an int holds.
 int64_t enemyNumberTyped(const QLineEdit* field) {
@@ -68,11 +62,6 @@ EnemEd::EnemEd(Hub& hub, QWidget* parent)
     connect(m_pic, &PictureArea::mouseDown, this, &EnemEd::ScreenPic_MouseDown);
     connect(m_pic, &PictureArea::mouseMove, this, &EnemEd::ScreenPic_MouseMove);
     connect(m_pic, &PictureArea::keyDown, this, &EnemEd::ScreenPic_KeyDown);
-    connect(m_scrnScroll, &QScrollBar::valueChanged, this, &EnemEd::ScrnScroll_Change);
-    connect(m_curScrnTB, &QLineEdit::textChanged, this, &EnemEd::CurScrnTB_Change);
-    connect(m_scrnPresTB, &QLineEdit::textChanged, this, &EnemEd::ScrnPresTB_Change);
-    connect(m_scrnPresUD, &SpinButton::upClicked, this, [this] { ScrnPresUD_Step(1); });
-    connect(m_scrnPresUD, &SpinButton::downClicked, this, [this] { ScrnPresUD_Step(-1); });
     connect(m_curEnemTB, &QLineEdit::textChanged, this, &EnemEd::CurEnemTB_Change);
     connect(m_curEnemUD, &SpinButton::upClicked, this,
             [this] { enemySelected(stepSelectedEnemy(m_ed, 1)); });
@@ -100,15 +89,7 @@ void EnemEd::buildControls() {
     // Hovering over an enemy picks it, so moves matter with no button held too.
     m_pic->setMouseTracking(true);
 
-    m_curScrnTB = named(new QLineEdit(this), "CurScrnTB");
-    m_curScrnTB->setGeometry(8, 272, 25, kTextHeight);
-    m_scrnScroll = named(new QScrollBar(Qt::Horizontal, this), "ScrnScroll");
-    m_scrnScroll->setGeometry(32, 272, 233, kRowHeight);
-    named(new QLabel("Screen Preset:", this), "Label1")->setGeometry(136, 296, 80, kRowHeight);
-    m_scrnPresUD = named(new SpinButton(this), "ScrnPresUD");
-    m_scrnPresUD->setGeometry(216, 296, kSpinWidth, kRowHeight);
-    m_scrnPresTB = named(new QLineEdit(this), "ScrnPresTB");
-    m_scrnPresTB->setGeometry(232, 296, 33, kTextHeight);
+    m_screenChoice = new ScreenChoice(this, m_hub);
 
     m_curScrollLabel = named(new QLabel("Scroll Map Position: ", this), "CurScrollLabel");
     m_curScrollLabel->setGeometry(272, 16, 153, kRowHeight);
@@ -158,20 +139,13 @@ QGroupBox* EnemEd::buildEnemyFrame() {
 // ---- refreshes ---------------------------------------------------------------------
 
 void EnemEd::Update() {
-    {
-        const QSignalBlocker quiet(m_scrnScroll);
-        m_scrnScroll->setRange(0, screenLimit(m_ed.tables()));
-    }
+    m_screenChoice->setScreenRange();
     Update_Scrn();
 }
 
 void EnemEd::Update_Scrn() {
-    if (m_ed.CurScrn <= m_scrnScroll->maximum()) {
-        const QSignalBlocker quiet(m_scrnScroll);
-        m_scrnScroll->setValue(m_ed.CurScrn);
-    }
-    showText(m_curScrnTB, hexText(m_ed.CurScrn));
-    showText(m_scrnPresTB, hexText(m_ed.tables().screenPreset(m_ed.CurScrn)));
+    if (m_ed.CurScrn <= m_screenChoice->bar()->maximum()) m_screenChoice->moveBar();
+    m_screenChoice->showFields();
     m_curScrollLabel->setText("Scroll Map Position: " + QString::number(m_ed.CurSection));
     m_picture.drawScreen(m_ed, m_ed.CurScrn);
     enemiesDrawn();
@@ -212,9 +186,9 @@ void EnemEd::showAnimatedPictures() {
 void EnemEd::ShowCurrentEnemy() {
     const Editor& e = m_ed;
     const int n = e.CurEnemy;
-    showText(m_curEnemTB, QString::number(n));
+    SetTextQuiet(m_curEnemTB, QString::number(n));
     for (EnemyField f : {EnemyField::Screen, EnemyField::X, EnemyField::Y, EnemyField::Type})
-        showText(fieldTB(f), hexText(enemyField(e, n, f)));
+        SetTextQuiet(fieldTB(f), hexText(enemyField(e, n, f)));
     m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, enemyField(e, n, EnemyField::Type))));
 }
 
@@ -321,26 +295,6 @@ void EnemEd::fieldStepped(EnemyField field, int delta) {
         return;
     }
     editEnemies([&] { stepEnemyField(m_ed, m_ed.CurEnemy, field, delta); });
-}
-
-// ---- current screen and preset ------------------------------------------------------
-
-void EnemEd::ScrnScroll_Change() {
-    m_ed.CurScrn = m_scrnScroll->value();
-    m_hub.Update_Scrn();
-}
-
-void EnemEd::CurScrnTB_Change() {
-    m_ed.CurScrn = clampScreen(m_ed.tables(), fieldHexVal(m_curScrnTB));
-    m_hub.Update_Scrn();
-}
-
-void EnemEd::ScrnPresTB_Change() {
-    m_hub.changed(typePreset(m_ed, m_ed.CurScrn, fieldHexVal(m_scrnPresTB)));
-}
-
-void EnemEd::ScrnPresUD_Step(int delta) {
-    m_hub.changed(stepPreset(m_ed, m_ed.CurScrn, delta));
 }
 
 } // namespace orvane

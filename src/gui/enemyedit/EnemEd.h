@@ -13,6 +13,7 @@ class QScrollBar;
 namespace orvane {
 
 class PictureArea;
+class ScreenChoice;
 class SpinButton;
 
 // "Enemy Editor": one screen of the current level with its enemies drawn on it in the
@@ -68,10 +69,6 @@ private:
     void CurEnemTB_Change();
     void fieldTyped(EnemyField field);
     void fieldStepped(EnemyField field, int delta);
-    void ScrnScroll_Change();
-    void CurScrnTB_Change();
-    void ScrnPresTB_Change();
-    void ScrnPresUD_Step(int delta);
 
     SharedColourBitmap m_display;
     SharedColourBitmap m_background; // never shown
@@ -81,10 +78,7 @@ private:
     int m_mouseY = 0;
 
     PictureArea* m_pic = nullptr;
-    QScrollBar* m_scrnScroll = nullptr;
-    QLineEdit* m_curScrnTB = nullptr;
-    QLineEdit* m_scrnPresTB = nullptr;
-    SpinButton* m_scrnPresUD = nullptr;
+    ScreenChoice* m_screenChoice = nullptr;
     QLabel* m_curScrollLabel = nullptr;
     QLineEdit* m_curEnemTB = nullptr;
     SpinButton* m_curEnemUD = nullptr;

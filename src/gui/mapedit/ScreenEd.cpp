@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include "core/app/Editor.h"
@@ -15,12 +14,12 @@
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
 #include "core/render/LevelSource.h"
-#include "core/resdata/HexVal.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
+#include "gui/mapedit/ScreenChoice.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/FramedPicture.h"
 #include "gui/render/PictureArea.h"
@@ -48,11 +47,6 @@ ScreenEd::ScreenEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m
     // Moving with a button held repeats the press: a left drag paints every cell it
     // enters, a right drag picks.
     connect(m_pic, &PictureArea::mouseMove, this, &ScreenEd::ScreenPic_MouseDown);
-    connect(m_scrnScroll, &QScrollBar::valueChanged, this, &ScreenEd::ScrnScroll_Change);
-    connect(m_curScrnTB, &QLineEdit::textChanged, this, &ScreenEd::CurScrnTB_Change);
-    connect(m_scrnPresTB, &QLineEdit::textChanged, this, &ScreenEd::ScrnPresTB_Change);
-    connect(m_scrnPresUD, &SpinButton::upClicked, this, [this] { ScrnPresUD_Step(1); });
-    connect(m_scrnPresUD, &SpinButton::downClicked, this, [this] { ScrnPresUD_Step(-1); });
     for (int which = 0; which < 2; ++which) {
         connect(m_settingTB[which], &QLineEdit::textChanged, this,
                 [this, which] { settingTyped(which); });
@@ -131,12 +125,7 @@ void ScreenEd::buildControls() {
         m_settingUD[which] = spin(udNames[which], 400, y);
     }
 
-    m_curScrnTB = field("CurScrnTB", 8, 272, 25);
-    m_scrnScroll = named(new QScrollBar(Qt::Horizontal, this), "ScrnScroll");
-    m_scrnScroll->setGeometry(32, 272, 233, kRowHeight);
-    m_presetLabel = label("Label1", "Screen Preset:", 136, 296, 80);
-    m_scrnPresUD = spin("ScrnPresUD", 216, 296);
-    m_scrnPresTB = field("ScrnPresTB", 232, 296, 33);
+    m_screenChoice = new ScreenChoice(this, m_hub);
 
     // The summary label sits where the direction list opens in simple mode; the list
     // covers it there.
@@ -162,11 +151,8 @@ bool ScreenEd::eventFilter(QObject* watched, QEvent* event) {
 // ---- refreshes ---------------------------------------------------------------------
 
 void ScreenEd::Update() {
-    {
-        const QSignalBlocker quiet(m_scrnScroll);
-        m_scrnScroll->setRange(0, screenLimit(m_ed.tables()));
-        m_scrnScroll->setValue(m_ed.CurScrn);
-    }
+    m_screenChoice->setScreenRange();
+    m_screenChoice->moveBar();
     Update_Scrn();
     Update_BGPal(1);
 }
@@ -174,8 +160,7 @@ void ScreenEd::Update() {
 void ScreenEd::Update_Scrn() {
     ShowScrollEntry();
     showSettings();
-    SetTextQuiet(m_curScrnTB, hexText(m_ed.CurScrn));
-    SetTextQuiet(m_scrnPresTB, hexText(m_ed.tables().screenPreset(m_ed.CurScrn)));
+    m_screenChoice->showFields();
     m_curScrollLabel->setText("Scroll Map Position: " + QString::number(m_ed.CurSection));
     DrawScreen(m_bmp, currentLevelSource(m_ed), m_ed.CurScrn);
     m_pic->ShowBitmap(m_bmp);
@@ -236,26 +221,6 @@ void ScreenEd::ScreenPic_MouseDown(int button, int /*shift*/, int x, int y) {
         m_sel.chooseStructure(str / 16, str % 16);
         if (ToolWindow* table = m_hub.shownWindow(WindowId::StrTable)) table->CurStrSet(1);
     }
-}
-
-// ---- current screen and preset ------------------------------------------------------
-
-void ScreenEd::ScrnScroll_Change() {
-    m_ed.CurScrn = m_scrnScroll->value();
-    m_hub.Update_Scrn();
-}
-
-void ScreenEd::CurScrnTB_Change() {
-    m_ed.CurScrn = clampScreen(m_ed.tables(), fieldHexVal(m_curScrnTB));
-    m_hub.Update_Scrn();
-}
-
-void ScreenEd::ScrnPresTB_Change() {
-    m_hub.changed(typePreset(m_ed, m_ed.CurScrn, fieldHexVal(m_scrnPresTB)));
-}
-
-void ScreenEd::ScrnPresUD_Step(int delta) {
-    m_hub.changed(stepPreset(m_ed, m_ed.CurScrn, delta));
 }
 
 // ---- section settings ------------------------------------------------------------------

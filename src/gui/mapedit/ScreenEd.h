@@ -14,6 +14,7 @@ class QScrollBar;
 namespace orvane {
 
 class PictureArea;
+class ScreenChoice;
 class SpinButton;
 
 // "Screen Editor": one screen of the current level, 8 x 8 structures drawn at 256 x 256.
@@ -55,10 +56,6 @@ private:
     void showSettings();
 
     void ScreenPic_MouseDown(int button, int shift, int x, int y);
-    void ScrnScroll_Change();
-    void CurScrnTB_Change();
-    void ScrnPresTB_Change();
-    void ScrnPresUD_Step(int delta);
     void settingTyped(int which);
     void settingStepped(int which, int delta);
     void STTB_Change();
@@ -91,11 +88,7 @@ private:
     QLabel* m_settingLab[2] = {};
     QLineEdit* m_settingTB[2] = {};
     SpinButton* m_settingUD[2] = {};
-    QLineEdit* m_curScrnTB = nullptr;
-    QScrollBar* m_scrnScroll = nullptr;
-    QLabel* m_presetLabel = nullptr;
-    SpinButton* m_scrnPresUD = nullptr;
-    QLineEdit* m_scrnPresTB = nullptr;
+    ScreenChoice* m_screenChoice = nullptr;
 };
 
 } // namespace orvane
