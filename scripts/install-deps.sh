@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
 [ "${1:-}" = "--run" ] && packages+=(xvfb)
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
