@@ -135,8 +135,13 @@ PatchResult applyIpsPatch(const std::vector<uint8_t>& patch, const std::vector<u
             return PatchResult::failure(PatchProblem::TooLarge,
                                         "has a record of " + std::to_string(length) + " bytes at " +
                                             hexOffset(offset) + ", reaching past 16 MiB.");
+        if (length == 0) {
+            // A run of no bytes writes nothing, wherever it points, and lengthens nothing.
+            at += 1;
+            continue;
+        }
         // A record past the end lengthens the file; any bytes it skips over are zeros.
-        if (length > 0 && offset + length > out.size()) out.resize(offset + length, 0);
+        if (offset + length > out.size()) out.resize(offset + length, 0);
         if (isRun) {
             std::fill_n(out.begin() + offset, length, p[at]);
             at += 1;
