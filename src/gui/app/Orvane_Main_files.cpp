@@ -18,22 +18,17 @@ constexpr const char* kBackupFile = "backup.rom";
 }
 
 bool Orvane_Main::File_Save() {
-    const QString rom = QString::fromStdString(m_ed.RomPath);
-    const QString backup = homePath(kBackupFile);
-    switch (saveRomWithBackup(m_ed.RomPath, m_ed.RomImage, backup.toLocal8Bit().toStdString())) {
-    case SaveResult::Saved:
-        // No box on success; the status bar says where the old file went.
-        m_ed.RomImage.markSaved();
-        m_status->announce("Saved " + romFileName() + " (backup in " + kBackupFile + ")");
-        return true;
-    case SaveResult::BackupFailed:
-        message("Cannot write the backup file \"" + backup + "\"; the ROM file was not saved.");
-        return false;
-    case SaveResult::RomWriteFailed:
-        message("Cannot write the ROM file \"" + rom + "\"; it was left as it was.");
+    const std::string backup = homePath(kBackupFile).toLocal8Bit().toStdString();
+    std::string why;
+    const SaveResult result = saveRomWithBackup(m_ed.RomPath, m_ed.RomImage, backup, &why);
+    if (result != SaveResult::Saved) {
+        message(QString::fromStdString(saveProblemMessage(result, m_ed.RomPath, backup, why)));
         return false;
     }
-    return false;
+    // No box on success; the status bar says where the old file went.
+    m_ed.RomImage.markSaved();
+    m_status->announce("Saved " + romFileName() + " (backup in " + kBackupFile + ")");
+    return true;
 }
 
 void Orvane_Main::File_Back() {
