@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# scripts/fuzz.sh [SECONDS]
+# scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # Builds the libFuzzer targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer
-# on) in build-fuzz and runs them one after the other, each for SECONDS (default 60) on one
+# on) in build-fuzz and runs them (all, or the TARGETs named: assembler config patch
+# pipeline_rom pipeline_resdata) one after the other, each for SECONDS (default 60) on one
 # core, from its committed corpus in fuzz/corpus/<target>/ and the demo files, growing a
 # working corpus in build-fuzz/corpus/<target>/. Prints the executions, executions per
 # second and findings of each target; a finding's input is kept in
@@ -11,6 +12,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(assembler config patch pipeline_rom pipeline_resdata)
 
 bash scripts/install-deps.sh --fuzz
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -34,7 +38,7 @@ export ASAN_OPTIONS=detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1
 status=0
 summary=()
-for target in assembler config patch pipeline_rom pipeline_resdata; do
+for target in "${targets[@]}"; do
     work=build-fuzz/corpus/$target
     findings=build-fuzz/findings/$target
     mkdir -p "$work" "$findings"
