@@ -106,10 +106,13 @@ EncodeResult ScrollMapEncode(Document& doc, const ScreenLists& lists) {
             continue;
         }
         // A right run: from s to the first screen that does not go right (included), or
-        // to the screen before the next split mark or the end of the map.
+        // to the screen before the next split mark or the end of the map. A split mark
+        // starts a new right section, so only a screen going right can carry one: a mark
+        // on the turn (a decoded map can hold one there) would cut the run before it and
+        // write a one-screen run then a vertical section, which reads back as one run.
         int k = 1;
         while (true) {
-            if (s + k >= total || lists.split(s + k)) {
+            if (s + k >= total || (lists.split(s + k) && lists.dir(s + k) == kDirRight)) {
                 --k;
                 break;
             }
