@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+class QWidget;
+
 namespace orvane {
 
 // The sizes the tool windows lay their small controls out with.
@@ -18,5 +20,9 @@ template <class W> W* named(W* widget, const char* name) {
 
 // A number as the editor's fields show it: hexadecimal, capital digits, no leading zeros.
 QString hexText(int64_t value);
+
+// Tells `widget`'s window what lies under the pointer (a status tip; "" when nothing):
+// a tool window shows it in the main window's status bar.
+void sendStatusTip(QWidget* widget, const QString& text);
 
 } // namespace orvane

@@ -18,6 +18,7 @@
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/mapedit/ScreenChoice.h"
 #include "gui/mapedit/SpinButton.h"
@@ -59,6 +60,7 @@ EnemEd::EnemEd(Hub& hub, QWidget* parent)
     m_display.InitBitmap(kPicSize, kPicSize);
     m_background.InitBitmap(kPicSize, kPicSize);
 
+    m_pic->setHoverText([this](int x, int y) { return m_screenChoice->cellHoverText(x, y); });
     connect(m_pic, &PictureArea::mouseDown, this, &EnemEd::ScreenPic_MouseDown);
     connect(m_pic, &PictureArea::mouseMove, this, &EnemEd::ScreenPic_MouseMove);
     connect(m_pic, &PictureArea::keyDown, this, &EnemEd::ScreenPic_KeyDown);
@@ -101,8 +103,8 @@ void EnemEd::buildControls() {
 
 QGroupBox* EnemEd::buildEnemyFrame() {
     auto* frame = named(new QGroupBox("Enemy", this), "EnemyFrame");
-    auto field = [frame](const char* name, int x, int y, int w) {
-        QLineEdit* f = named(new QLineEdit(frame), name);
+    auto field = [this, frame](const char* name, int x, int y, int w, Digits digits = Digits::Hex) {
+        QLineEdit* f = numberField(frame, name, m_hub, digits);
         f->setGeometry(x, y, w, kTextHeight);
         return f;
     };
@@ -111,7 +113,7 @@ QGroupBox* EnemEd::buildEnemyFrame() {
         s->setGeometry(x, y, kSpinWidth, kRowHeight);
         return s;
     };
-    m_curEnemTB = field("CurEnemTB", 8, 20, 41);
+    m_curEnemTB = field("CurEnemTB", 8, 20, 41, Digits::Decimal);
     m_curEnemUD = spin("CurEnemUD", 49, 21);
 
     const struct {

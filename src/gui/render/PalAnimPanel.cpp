@@ -12,6 +12,7 @@
 #include "core/render/Colours.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
 #include "gui/mapedit/SpinButton.h"
@@ -65,8 +66,8 @@ void PalAnimPanel::buildControls() {
         named(new QLabel(text, this), name)->setGeometry(x, y, w, kRowHeight);
     };
     auto field = [&](const QString& name, int x, int y, int w) {
-        auto* f = new QLineEdit(this);
-        named(f, name)->setGeometry(x, y, w, kTextHeight);
+        QLineEdit* f = numberField(this, qPrintable(name), m_hub);
+        f->setGeometry(x, y, w, kTextHeight);
         return f;
     };
     auto spin = [&](const char* name, int x, int y) {

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "core/render/WinBitmap.h"
+#include "gui/app/Controls.h"
 #include "gui/app/KeyCodes.h"
 
 namespace orvane {
@@ -203,7 +204,24 @@ void PictureArea::mousePressEvent(QMouseEvent* event) {
                    pixelY(event));
 }
 
+void PictureArea::setHoverText(std::function<QString(int, int)> text) {
+    m_hoverText = std::move(text);
+    setMouseTracking(true);
+}
+
+void PictureArea::showHover(const QString& text) {
+    if (text == m_hover) return;
+    m_hover = text;
+    sendStatusTip(this, text);
+}
+
+void PictureArea::leaveEvent(QEvent* event) {
+    if (m_hoverText) showHover(QString());
+    QWidget::leaveEvent(event);
+}
+
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
+    if (m_hoverText) showHover(m_hoverText(pixelX(event), pixelY(event)));
     const int held = buttonMask(event->buttons());
     if (held == 0 && !hasMouseTracking()) return;
     emit mouseMove(held, modifierMask(event->modifiers()), pixelX(event), pixelY(event));

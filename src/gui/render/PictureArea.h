@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace orvane {
@@ -27,6 +28,11 @@ public:
     // the editor).
     int ShowBitmap(const WinBitmap& bmp);
 
+    // The text that tells what lies under bitmap pixel (x, y), sent as a status tip while
+    // the pointer moves over the picture (mouse tracking goes on, so mouseMove then comes
+    // with button 0 too).
+    void setHoverText(std::function<QString(int x, int y)> text);
+
     // What the last ShowBitmap set up (for tests and benchmarks).
     const QImage& shownImage() const { return m_image; }
     bool sharesBitmapBuffer() const { return m_shared; }
@@ -45,8 +51,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    void showHover(const QString& text);
+    std::function<QString(int, int)> m_hoverText;
+    QString m_hover;
+
     void copyRows(const WinBitmap& bmp, int W, int H);
     // Brings m_rgb up to the shown pixels and colours; returns the rows that changed.
     QRect convert(uint64_t pixelVersion);
