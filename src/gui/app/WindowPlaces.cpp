@@ -22,7 +22,7 @@ QString keyOf(WindowId id) {
     return QString("windows/") + toolWindowName(id);
 }
 
-const QString kMainKey = "windows/Orvane_Main";
+constexpr const char* kMainKey = "windows/Orvane_Main";
 
 } // namespace
 
