@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/render/PaletteRecord.h"
+
 namespace orvane {
 
 struct Editor;
@@ -42,6 +44,8 @@ public:
     virtual void Update_BGPal(int upd, int animcl) = 0;
     virtual void Update_Global_Pal() = 0;
     virtual void SprCHRPALSetup() = 0;
+    // A palette edit: the refresh follows from what it changed.
+    virtual void paletteEdited(PaletteChange change) = 0;
     virtual void InitEffectLoad() = 0;
     virtual void ScrollEffectLoad(int section) = 0;
 

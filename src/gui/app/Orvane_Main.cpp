@@ -87,6 +87,8 @@ void Orvane_Main::buildMenus() {
     file->setObjectName("Menu_File");
     add(file, "File_Save", "Save\tF5", [this] { File_Save(); });
     add(file, "File_Back", "Load Backup\tF8", [this] { File_Back(); });
+    add(file, "File_CreatePatch", "Create Patch...", [this] { File_CreatePatch(); });
+    add(file, "File_ApplyPatch", "Apply Patch...", [this] { File_ApplyPatch(); });
     add(file, "File_Exit", "Exit", [this] { File_Exit(); });
 
     QMenu* level = menuBar()->addMenu("Level");

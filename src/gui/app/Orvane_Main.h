@@ -43,6 +43,8 @@ public:
     // ---- menu commands ----
     void File_Save();
     void File_Back();
+    void File_CreatePatch();
+    void File_ApplyPatch();
     void Tools_Test();
     void Level_Next();
     void Level_Previous();
@@ -59,6 +61,7 @@ public:
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override;
     void SprCHRPALSetup() override;
+    void paletteEdited(PaletteChange change) override;
     void InitEffectLoad() override;
     void ScrollEffectLoad(int section) override;
     void ReloadNESPAL() override;

@@ -69,6 +69,21 @@ void Orvane_Main::Update_BGPal(int upd, int animcl) {
         if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(upd);
 }
 
+void Orvane_Main::paletteEdited(PaletteChange change) {
+    switch (change) {
+    case PaletteChange::Colours:
+        // The edit set its slots itself; reloading the palette set here would also restart
+        // the animations.
+        Update_Global_Pal();
+        for (WindowId id : kLevelWindows)
+            if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(1);
+        break;
+    case PaletteChange::Animations:
+        Update_BGPal(1, 1);
+        break;
+    }
+}
+
 void Orvane_Main::Update_Block(int block) {
     for (WindowId id : {WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd})
         if (ToolWindow* w = shownWindow(id)) w->Update_Block(block);

@@ -38,6 +38,10 @@ bool Orvane_Main::fail(const QString& text, int code) {
 bool Orvane_Main::startUp() {
     m_palAnimT->stop();
 
+    // A ROM named on the command line is relative to where the user started the program,
+    // not to the program's folder, which becomes the working directory below.
+    if (m_options.rom) m_options.rom = QFileInfo(*m_options.rom).absoluteFilePath();
+
     // Everything named relative to the program lives in its folder (or --home).
     m_home = m_options.home ? QDir(*m_options.home).absolutePath()
                             : QCoreApplication::applicationDirPath();

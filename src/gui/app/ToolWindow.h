@@ -26,6 +26,10 @@ public:
     // The Structure Table's selection mark, moved by the Screen Editor's right-click pick.
     virtual void CurStrSet(int /*upd*/) {}
 
+    // A colour was picked in the Palette Chart (Editor::PCColor) while this window was
+    // the chart's receiver.
+    virtual void PCEvent() {}
+
     // Shows the picture backed by editor bitmap `bitmapId` again with its current colour
     // table (no redraw): the palette-animation tick's per-picture step.
     virtual void showPicture(int /*bitmapId*/) {}

@@ -6,6 +6,8 @@
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
 #include "gui/mapedit/TSATable.h"
+#include "gui/render/PalChart.h"
+#include "gui/render/PalEd.h"
 #include "gui/render/TileTable.h"
 #include "gui/resdata/DumpRes.h"
 
@@ -29,6 +31,10 @@ ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
         return new ScreenEd(hub, parent);
     case WindowId::EnemEd:
         return new EnemEd(hub, parent);
+    case WindowId::PalEd:
+        return new PalEd(hub, parent);
+    case WindowId::PalChart:
+        return new PalChart(hub, parent);
     default:
         return nullptr;
     }
@@ -44,6 +50,8 @@ bool toolWindowIsBuilt(WindowId id) {
     case WindowId::ScreenEd:
     case WindowId::EnemEd:
     case WindowId::MiscEd:
+    case WindowId::PalEd:
+    case WindowId::PalChart:
         return true;
     default:
         return false;

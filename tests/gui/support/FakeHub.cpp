@@ -31,6 +31,10 @@ void FakeHub::Update_ScrnStr(int strY, int strX) {
 void FakeHub::Update_BGPal(int upd, int animcl) {
     record(QString("Update_BGPal(%1,%2)").arg(upd).arg(animcl));
 }
+void FakeHub::paletteEdited(PaletteChange change) {
+    record(change == PaletteChange::Colours ? "paletteEdited(Colours)"
+                                            : "paletteEdited(Animations)");
+}
 void FakeHub::ScrollEffectLoad(int section) {
     record(QString("ScrollEffectLoad(%1)").arg(section));
 }

@@ -14,8 +14,8 @@ namespace orvane {
 // ed.Config, and records instead of acting. `calls` lists every hub call that changes
 // something, in order, with its arguments: "Update_Block(18)", "Update_BGPal(1,0)",
 // "ReloadNESPAL", "setPaletteAnimationRunning(1)", "SetConfigNumber(palanim,1)",
-// "Global_KeyDown(116,0)", "openWindow(PalChart)". Configuration reads are not recorded.
-// `messages` gets every message box text, the configuration's own included.
+// "Global_KeyDown(116,0)", "openWindow(PalChart)", "paletteEdited(Colours)". Configuration reads
+// are not recorded. `messages` gets every message box text, the configuration's own included.
 class FakeHub : public Hub {
 public:
     Editor ed;
@@ -40,6 +40,7 @@ public:
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override { record("Update_Global_Pal"); }
     void SprCHRPALSetup() override { record("SprCHRPALSetup"); }
+    void paletteEdited(PaletteChange change) override;
     void InitEffectLoad() override { record("InitEffectLoad"); }
     void ScrollEffectLoad(int section) override;
     void ReloadNESPAL() override { record("ReloadNESPAL"); }
