@@ -231,6 +231,17 @@ private slots:
         QCOMPARE(main.shownWindow(WindowId::ScreenEd)->findChild<QLineEdit*>("CurScrnTB")->text(),
                  QString::number(ed.CurScrn, 16).toUpper());
         QVERIFY(ed.Bitmaps[kBmpEnemEd].pixels() == freshPicture(ed));
+
+        // A colour picked in the Palette Chart for swatch 1 goes where the section's
+        // sprite colours came from.
+        QTest::mouseClick(w->findChild<PictureArea*>("PalPic"), Qt::LeftButton, {}, QPoint(40, 9));
+        w->findChild<QPushButton*>("PCShowCmd")->click();
+        ToolWindow* chart = main.shownWindow(WindowId::PalChart);
+        QVERIFY(chart);
+        QTest::mouseClick(chart->findChild<QWidget*>("PalChartPic"), Qt::LeftButton, {},
+                          QPoint(5 * 16 + 8, 2 * 16 + 8));
+        QCOMPARE(int(ed.byte(ed.SprColPos[1])), 0x1A);
+        QCOMPARE(ed.Bitmaps[kBmpEnemEdPal].colours()[73], ed.NesPal[0x1A]);
     }
 };
 

@@ -43,32 +43,33 @@ EffectSprite effectSprite(const Editor& ed, int type) {
     return s;
 }
 
-void setEffectPaletteSlot(Editor& ed, int type, int slot) {
+void setEffectSpriteSlot(Editor& ed, int type, int slot) {
     ed.setByte(slotPosition(ed, kPaletteSlots, type), slot & 3);
 }
 
-void setEffectKind(Editor& ed, int type, bool animation) {
+void setEffectSpriteKind(Editor& ed, int type, bool animation) {
     const int64_t pos = slotPosition(ed, kKinds, type);
     ed.setByte(pos, (animation ? kAnimationBit : 0) | (ed.byte(pos) & kLastNumber));
 }
 
-void setEffectNumber(Editor& ed, int type, int64_t value) {
+void setEffectSpriteNumber(Editor& ed, int type, int64_t value) {
     const int64_t pos = slotPosition(ed, kKinds, type);
     ed.setByte(pos, (ed.byte(pos) & kAnimationBit) |
                         static_cast<int>(std::clamp<int64_t>(value, 0, kLastNumber)));
 }
 
-void stepEffectNumber(Editor& ed, int type, int delta) {
-    setEffectNumber(ed, type, (ed.byte(slotPosition(ed, kKinds, type)) & kLastNumber) + delta);
+void stepEffectSpriteNumber(Editor& ed, int type, int delta) {
+    setEffectSpriteNumber(ed, type,
+                          (ed.byte(slotPosition(ed, kKinds, type)) & kLastNumber) + delta);
 }
 
-void setEffectColour(Editor& ed, int type, int i, int64_t value) {
+void setEffectSpriteColour(Editor& ed, int type, int i, int64_t value) {
     ed.setByte(colourPosition(ed, type, i),
                static_cast<int>(std::clamp<int64_t>(value, 0, kLastColour)));
 }
 
-void stepEffectColour(Editor& ed, int type, int i, int delta) {
-    setEffectColour(ed, type, i, ed.byte(colourPosition(ed, type, i)) + delta);
+void stepEffectSpriteColour(Editor& ed, int type, int i, int delta) {
+    setEffectSpriteColour(ed, type, i, ed.byte(colourPosition(ed, type, i)) + delta);
 }
 
 } // namespace orvane

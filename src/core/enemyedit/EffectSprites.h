@@ -30,15 +30,15 @@ struct EffectSprite {
 EffectSprite effectSprite(const Editor& ed, int type);
 
 // The palette slot byte becomes `slot` (0..3).
-void setEffectPaletteSlot(Editor& ed, int type, int slot);
+void setEffectSpriteSlot(Editor& ed, int type, int slot);
 // The kind changes; the number stays (animation 5 becomes four-colour palette 5).
-void setEffectKind(Editor& ed, int type, bool animation);
+void setEffectSpriteKind(Editor& ed, int type, bool animation);
 // The number, limited to 0..7F, keeping the kind.
-void setEffectNumber(Editor& ed, int type, int64_t value);
+void setEffectSpriteNumber(Editor& ed, int type, int64_t value);
 // The number stepped by +1 or -1 and limited the same way (7F up stays 7F).
-void stepEffectNumber(Editor& ed, int type, int delta);
+void stepEffectSpriteNumber(Editor& ed, int type, int delta);
 // Colour i (0..3) of the slot's four-colour palette, limited to 0..3F.
-void setEffectColour(Editor& ed, int type, int i, int64_t value);
-void stepEffectColour(Editor& ed, int type, int i, int delta);
+void setEffectSpriteColour(Editor& ed, int type, int i, int64_t value);
+void stepEffectSpriteColour(Editor& ed, int type, int i, int delta);
 
 } // namespace orvane

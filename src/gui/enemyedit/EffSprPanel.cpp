@@ -162,32 +162,32 @@ void EffSprPanel::paintSlotOptions() {
 // ---- edits --------------------------------------------------------------------------------
 
 void EffSprPanel::EffSprSlot_Click(int i) {
-    setEffectPaletteSlot(ed(), type(), i);
+    setEffectSpriteSlot(ed(), type(), i);
 }
 
 void EffSprPanel::EffSprTypeOpt_Click(int i) {
-    setEffectKind(ed(), type(), i == 0);
+    setEffectSpriteKind(ed(), type(), i == 0);
     fill();
 }
 
 void EffSprPanel::EffSprTB_Change(int i) {
-    setEffectNumber(ed(), type(), HexVal(m_numberTB[size_t(i)]->text().toStdString()));
+    setEffectSpriteNumber(ed(), type(), HexVal(m_numberTB[size_t(i)]->text().toStdString()));
     fill();
 }
 
 void EffSprPanel::EffSprUD_Step(int delta) {
-    stepEffectNumber(ed(), type(), delta);
+    stepEffectSpriteNumber(ed(), type(), delta);
     fill();
 }
 
 void EffSprPanel::EffSprColPic_MouseDown(int i, int button) {
     if (button != 1 && button != 2) return;
-    stepEffectColour(ed(), type(), i, button == 1 ? 1 : -1);
+    stepEffectSpriteColour(ed(), type(), i, button == 1 ? 1 : -1);
     showColour(i, effectSprite(ed(), type()).colours[size_t(i)]);
 }
 
 void EffSprPanel::EffSprColTB_Change(int i) {
-    setEffectColour(ed(), type(), i, HexVal(m_colTB[size_t(i)]->text().toStdString()));
+    setEffectSpriteColour(ed(), type(), i, HexVal(m_colTB[size_t(i)]->text().toStdString()));
     showColour(i, effectSprite(ed(), type()).colours[size_t(i)]);
 }
 

@@ -62,7 +62,7 @@ public:
     // refreshes the panel.
     void FindGfxSet();
     // A colour picked in the Palette Chart (PCColor) for the selected swatch.
-    void PCEvent();
+    void PCEvent() override;
 
 private:
     void buildControls();

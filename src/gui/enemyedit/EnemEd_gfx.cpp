@@ -20,6 +20,7 @@
 #include "gui/enemyedit/EnemEd.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/FramedPicture.h"
+#include "gui/render/PalChart.h"
 #include "gui/render/PictureArea.h"
 
 namespace orvane {
@@ -32,7 +33,6 @@ constexpr int kButtonHeight = 23;
 constexpr int kSpinWidth = 16;
 constexpr int kColumn = 440; // the panel's column of the window
 constexpr int kColumnWidth = 264;
-constexpr int kPCTargetEnemEd = 0; // PCTarget: picks in the Palette Chart come here
 
 template <class W> W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
@@ -270,6 +270,8 @@ void EnemEd::RemFavBtn_Click() {
 // ---- sprite colours --------------------------------------------------------------------------
 
 void EnemEd::PalPic_MouseDown(int button, int /*shift*/, int x, int /*y*/) {
+    // A swatch pressed here makes this window the chart's receiver again.
+    ed().PCTarget = kPCTargetEnemEd;
     if (!pressSwatch(ed(), m_swatch, button, x)) {
         drawSwatches(ed().Bitmaps[kBmpEnemEdPal], m_swatch);
         m_palPic->ShowBitmap(ed().Bitmaps[kBmpEnemEdPal]);
@@ -282,8 +284,13 @@ void EnemEd::PalPic_MouseDown(int button, int /*shift*/, int x, int /*y*/) {
 }
 
 void EnemEd::PCShowCmd_Click() {
-    ed().PCTarget = kPCTargetEnemEd;
     m_hub.openWindow(WindowId::PalChart);
+    if (ToolWindow* chart = m_hub.shownWindow(WindowId::PalChart)) {
+        const QRect mine = frameGeometry();
+        chart->move(mine.x() + mine.width(), mine.y());
+    }
+    // Picks in the chart come to this window from now on.
+    ed().PCTarget = kPCTargetEnemEd;
 }
 
 void EnemEd::PCEvent() {
