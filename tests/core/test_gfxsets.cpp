@@ -90,8 +90,8 @@ private slots:
             for (int i = 0; i < 8; ++i)
                 ed.setByte(0x181 + i, before);
             SwatchSelection sel{selected / 4, selected % 4};
-            const bool changed = button ? pressSwatch(ed, sel, button, x)
-                                        : setSwatchColour(ed, sel, x);
+            const bool changed =
+                button ? pressSwatch(ed, sel, button, x) : setSwatchColour(ed, sel, x);
             QCOMPARE(sel.swatch(), selectedAfter);
             // A colour whose source was never recorded (no set-up yet) changes nothing.
             const int expected = recorded ? after : before;

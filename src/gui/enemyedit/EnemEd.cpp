@@ -258,18 +258,14 @@ void EnemEd::ShowCurrentEnemy() {
         m_effSpr->hide();
 }
 
-void EnemEd::eraseEnemies() {
-    m_picture.EnemDraw(ed(), ed().CurScrn, true);
-}
-
-void EnemEd::drawEnemies() {
-    m_picture.EnemDraw(ed(), ed().CurScrn, false);
-    enemiesDrawn();
-}
-
 void EnemEd::enemiesDrawn() {
     ShowCurrentEnemy();
     m_pic->ShowBitmap(display());
+}
+
+void EnemEd::editEnemies(const std::function<void()>& change) {
+    m_picture.edit(ed(), ed().CurScrn, change);
+    enemiesDrawn();
 }
 
 void EnemEd::enemySelected(bool screenChanged) {

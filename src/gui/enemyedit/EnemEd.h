@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "core/enemyedit/EnemyEdits.h"
 #include "core/enemyedit/EnemyPicture.h"
@@ -76,13 +77,7 @@ private:
 
     // Erases the current screen's enemies, runs `change`, draws them again, fills the
     // fields and shows the picture.
-    template <class Change> void editEnemies(Change&& change) {
-        eraseEnemies();
-        change();
-        drawEnemies();
-    }
-    void eraseEnemies();
-    void drawEnemies();
+    void editEnemies(const std::function<void()>& change);
     // After the current enemy changed: the main window's screen refresh when its screen
     // became the current one, else the fields.
     void enemySelected(bool screenChanged);
