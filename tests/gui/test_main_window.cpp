@@ -74,7 +74,7 @@ private slots:
         auto s = start(mode, mode.toUpper()); // the answer is taken in any case
         QVERIFY2(s->ok, qPrintable(s->messages.join('\n')));
         Orvane_Main& w = *s->main;
-        QCOMPARE(w.windowTitle(), QString("Orvane - version 0.3"));
+        QCOMPARE(w.windowTitle(), QString("Orvane - version 0.3[*]"));
         QCOMPARE(w.editor().EditMode, game - 3);
         const QStringList log = w.logLines();
         QCOMPARE(log.value(0), "Opened \"" + s->home->romPath() + "\"");

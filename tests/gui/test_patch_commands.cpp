@@ -95,6 +95,7 @@ private slots:
         QVERIFY2(hack.messages.isEmpty(), qPrintable(hack.messages.join('\n')));
         QVERIFY(hack.main.logLines().last().contains(patch));
 
+        const auto before = clean.image();
         clean.run("File_ApplyPatch", {enter(patch)});
         QVERIFY(clean.messages.isEmpty() && clean.image() == hack.image());
         QCOMPARE(clean.main.levelReloads, 1); // every window shows the patched image
@@ -105,6 +106,8 @@ private slots:
         QVERIFY(clean.messages[0].startsWith("This patch is for another file: \"" + patch));
         QVERIFY(clean.image() == hack.image());
         QCOMPARE(clean.main.levelReloads, 1);
+        clean.main.Edit_Undo(); // the applied patch is one step, taken back whole
+        QVERIFY(clean.image() == before);
     }
 
     void commandLine_data() {

@@ -70,15 +70,9 @@ PatchOutcome applyPatchToImage(Rom& image, const std::string& patchPath) {
                       std::to_string(target.size()) + " bytes, but the open ROM image has " +
                       std::to_string(image.size()) +
                       " and cannot change its length; nothing was changed.");
-    // Only the bytes that change pass the door, so a history kept there records the patch
-    // as what it did rather than as a copy of the whole image.
-    size_t changed = 0;
-    for (size_t i = 0; i < target.size(); ++i) {
-        const int64_t pos = static_cast<int64_t>(i) + 1;
-        if (image.byte(pos) == target[i]) continue;
-        image.setByte(pos, target[i]);
-        ++changed;
-    }
+    // Only the bytes that change pass the door, in one step, so the history records the
+    // patch as what it did rather than as a copy of the whole image.
+    const int64_t changed = image.overwriteFrom(target).value_or(0);
     return {true,
             "Applied " + quoted(patchPath) + ": " + std::to_string(changed) + " bytes changed."};
 }

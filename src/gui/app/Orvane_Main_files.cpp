@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include "core/app/RomFile.h"
+#include "gui/app/EditorStatusBar.h"
 
 namespace orvane {
 
@@ -11,24 +12,34 @@ namespace {
 constexpr const char* kBackupFile = "backup.rom";
 }
 
-void Orvane_Main::File_Save() {
+bool Orvane_Main::File_Save() {
     const QString rom = QString::fromStdString(m_ed.RomPath);
     const QString backup = homePath(kBackupFile);
     switch (saveRomWithBackup(m_ed.RomPath, m_ed.RomImage, backup.toLocal8Bit().toStdString())) {
     case SaveResult::Saved:
-        break; // no message on success
+        // No box on success; the status bar says where the old file went.
+        m_ed.RomImage.markSaved();
+        m_status->announce("Saved " + romFileName() + " (backup in " + kBackupFile + ")");
+        return true;
     case SaveResult::BackupFailed:
         message("Cannot write the backup file \"" + backup + "\"; the ROM file was not saved.");
-        break;
+        return false;
     case SaveResult::RomWriteFailed:
         message("Cannot write the ROM file \"" + rom + "\"; it was left as it was.");
-        break;
+        return false;
     }
+    return false;
 }
 
 void Orvane_Main::File_Back() {
     const QString backup = homePath(kBackupFile);
-    switch (loadBackupInto(backup.toLocal8Bit().toStdString(), m_ed.RomImage)) {
+    int64_t changed = 0;
+    BackupResult result;
+    {
+        EditStep step(m_ed.RomImage, "Load Backup"); // one step: Ctrl+Z takes it back
+        result = loadBackupInto(backup.toLocal8Bit().toStdString(), m_ed.RomImage, &changed);
+    }
+    switch (result) {
     case BackupResult::Missing:
         message("No backup!");
         return;
@@ -41,6 +52,10 @@ void Orvane_Main::File_Back() {
         return;
     case BackupResult::Loaded:
         Update_Level();
+        m_status->announce(QString("Loaded %1: %2 %3")
+                               .arg(kBackupFile)
+                               .arg(changed)
+                               .arg(changed == 1 ? "byte differs" : "bytes differ"));
         return;
     }
 }
@@ -51,6 +66,9 @@ void Orvane_Main::Tools_Test() {
         message("Set Emulator location in Config first!");
         return;
     }
+    if (m_ed.RomImage.isModified())
+        m_status->announce("The emulator runs the saved " + romFileName() +
+                           ": the edits since the last save are not in it");
     // The program path is taken whole (blanks and all); the ROM path is its one argument.
     if (!QProcess::startDetached(emulator, {QString::fromStdString(m_ed.RomPath)}))
         message("Cannot start the emulator \"" + emulator + "\".");

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "core/app/PatchFiles.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/clsDialog.h"
 
 namespace orvane {
@@ -47,7 +48,11 @@ void Orvane_Main::File_ApplyPatch() {
         this, "Select the Patch to Apply", rom.absolutePath(),
         "IPS or BPS patch (*.ips;*.bps)|*.ips;*.bps|all files (*.*)|*.*", kOpenFlags);
     if (patch.isEmpty()) return;
-    const PatchOutcome outcome = applyPatchToImage(m_ed.RomImage, local(patch));
+    PatchOutcome outcome;
+    {
+        EditStep step(m_ed.RomImage, "Apply Patch"); // one step: Ctrl+Z takes it back
+        outcome = applyPatchToImage(m_ed.RomImage, local(patch));
+    }
     const QString text = QString::fromLocal8Bit(outcome.message.c_str());
     if (!outcome.ok) {
         message(text); // the image is as it was
@@ -55,6 +60,7 @@ void Orvane_Main::File_ApplyPatch() {
     }
     log(text);
     Update_Level(); // every window shows the patched image, as after a level reload
+    m_status->announce(text);
 }
 
 } // namespace orvane

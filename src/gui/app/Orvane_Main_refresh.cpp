@@ -13,6 +13,7 @@
 #include "core/render/PaletteAnimation.h"
 #include "core/render/SectionWalk.h"
 #include "core/render/SpriteSetup.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/ToolWindow.h"
 
 namespace orvane {
@@ -37,6 +38,7 @@ void Orvane_Main::Update_Level() {
 }
 
 void Orvane_Main::Update_Scrn() {
+    m_status->showPlace(m_ed.CurLevel, m_ed.lastLevel(), m_ed.CurScrn);
     int sectionStart = 0;
     const int section = findSection(m_ed, sectionStart);
     if (m_ed.EditMode == kMM4 && loadSectionEffects(m_ed, section)) Update_Global_Pal();

@@ -8,9 +8,11 @@
 
 #include "core/app/EditModeAnswer.h"
 #include "core/app/FileIO.h"
+#include "core/app/InesHeader.h"
 #include "core/render/Colours.h"
 #include "core/resdata/Assembler.h"
 #include "core/resdata/LayoutParams.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/clsDialog.h"
 
 namespace orvane {
@@ -135,6 +137,22 @@ bool Orvane_Main::readRom() {
     if (!bytes)
         return fail("Cannot read the ROM file \"" + QString::fromStdString(m_ed.RomPath) + "\".");
     m_ed.RomImage.assign(*bytes);
+    // From here on every change of the image is recorded, and the caption and the Edit
+    // menu follow the history.
+    m_ed.RomImage.startHistory();
+    m_ed.RomImage.setHistoryListener([this] { historyChanged(); });
+    historyChanged();
+    m_status->showDocument(romFileName(), m_ed.EditMode);
+
+    // The file opens whatever it holds; a header that does not fit the game is worth a
+    // warning, since editing another game's ROM goes wrong quietly.
+    const std::string mismatch = inesHeaderMismatch(*bytes, m_ed.EditMode);
+    if (!mismatch.empty()) {
+        const QString warning = "Warning: \"" + QString::fromStdString(m_ed.RomPath) + "\" " +
+                                QString::fromStdString(mismatch) + ".";
+        log(warning);
+        m_status->announce(warning);
+    }
     return true;
 }
 
