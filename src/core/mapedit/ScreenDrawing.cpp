@@ -25,8 +25,7 @@ int structureBlock(const Editor& ed, int str, int quarter) {
 }
 
 int64_t cellPosition(const Editor& ed, int screen, int row, int col) {
-    const int preset = ed.byte(ed.P(7) + screen);
-    return ed.P(6) + 64 * preset + kScreenCells * row + col;
+    return ed.P(6) + 64 * screenPreset(ed, screen) + kScreenCells * row + col;
 }
 
 int cellStructure(const Editor& ed, int screen, int row, int col) {
@@ -37,6 +36,26 @@ int cellStructure(const Editor& ed, int screen, int row, int col) {
 
 int cellOfPixel(int v) {
     return std::clamp(v / kCellPixels, 0, kScreenCells - 1);
+}
+
+int screenPreset(const Editor& ed, int screen) {
+    return ed.byte(ed.P(7) + screen);
+}
+
+bool screenShowsBlock(const Editor& ed, int screen, int block) {
+    for (int row = 0; row < kScreenCells; ++row)
+        for (int col = 0; col < kScreenCells; ++col)
+            for (int q = 0; q < 4; ++q)
+                if (structureBlock(ed, cellStructure(ed, screen, row, col), q) == block)
+                    return true;
+    return false;
+}
+
+bool screenShowsStructure(const Editor& ed, int screen, int str) {
+    for (int row = 0; row < kScreenCells; ++row)
+        for (int col = 0; col < kScreenCells; ++col)
+            if (cellStructure(ed, screen, row, col) == str) return true;
+    return false;
 }
 
 int64_t screenCellPosition(const Editor& ed, int row, int col) {

@@ -24,6 +24,12 @@ int64_t screenCellPosition(const Editor& ed, int row, int col);
 // The structure in that cell.
 int screenCellStructure(const Editor& ed, int row, int col);
 
+// The preset screen `screen` is drawn from, and whether it shows a block or a structure
+// anywhere (what the level map asks before redrawing a screen after an edit).
+int screenPreset(const Editor& ed, int screen);
+bool screenShowsBlock(const Editor& ed, int screen, int block);
+bool screenShowsStructure(const Editor& ed, int screen, int str);
+
 // The whole current screen, then the grid.
 void DrawScreen(WinBitmap& bmp, const Editor& ed);
 // The top and left edge of every cell, in black.

@@ -20,7 +20,8 @@ enum class WindowId {
     MiscEd,
     Config,
     DumpRes,
-    PalChart
+    PalChart,
+    LevelMap
 };
 
 // What the tool windows may ask of the main window: the shared editor state, the
@@ -41,6 +42,9 @@ public:
     virtual void Update_Block(int block) = 0;
     virtual void Update_StrBlock(int str, int quarter) = 0;
     virtual void Update_ScrnStr(int strY, int strX) = 0;
+    // The enemies of `screen` changed (only the Level Map shows them outside the Enemy
+    // Editor).
+    virtual void Update_Enemies(int screen) = 0;
     virtual void Update_BGPal(int upd, int animcl) = 0;
     virtual void Update_Global_Pal() = 0;
     virtual void SprCHRPALSetup() = 0;

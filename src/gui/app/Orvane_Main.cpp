@@ -102,6 +102,7 @@ void Orvane_Main::buildMenus() {
     add(file, "File_Back", "Load Backup\tF8", [this] { File_Back(); });
     add(file, "File_CreatePatch", "Create Patch...", [this] { File_CreatePatch(); });
     add(file, "File_ApplyPatch", "Apply Patch...", [this] { File_ApplyPatch(); });
+    add(file, "File_ExportMap", "Export Level Map as PNG...", [this] { File_ExportMap(); });
     add(file, "File_Exit", "Exit", [this] { File_Exit(); });
 
     // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z are taken by the gesture filter in every window.
@@ -125,6 +126,7 @@ void Orvane_Main::buildMenus() {
         {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd},
         {"View_EnemEd", "Enemy Editor", WindowId::EnemEd},
         {"Level_Misc", "Miscanneleous", WindowId::MiscEd},
+        {"View_LevelMap", "Level Map\tShift+M", WindowId::LevelMap},
     };
     for (const auto& v : views) {
         const WindowId id = v.id;
@@ -190,6 +192,9 @@ void Orvane_Main::Global_KeyDown(int keyCode, int shift) {
         break;
     case 'E':
         openWindow(WindowId::EnemEd);
+        break;
+    case 'M':
+        openWindow(WindowId::LevelMap);
         break;
     default:
         break;
@@ -258,7 +263,7 @@ void Orvane_Main::closeToolWindows() {
     const WindowId order[] = {WindowId::Config,   WindowId::DumpRes,   WindowId::PalEd,
                               WindowId::EnemEd,   WindowId::PalChart,  WindowId::StrTable,
                               WindowId::ScreenEd, WindowId::TileTable, WindowId::TSATable,
-                              WindowId::MiscEd};
+                              WindowId::MiscEd,   WindowId::LevelMap};
     for (WindowId id : order) {
         if (ToolWindow* w = existingWindow(id)) {
             m_windows[static_cast<size_t>(id)] = nullptr;

@@ -61,6 +61,7 @@ public:
     void File_Exit();
     void Edit_Undo();
     void Edit_Redo();
+    void File_ExportMap();
 
     // ---- Hub ----
     Editor& editor() override { return m_ed; }
@@ -70,6 +71,7 @@ public:
     void Update_Block(int block) override;
     void Update_StrBlock(int str, int quarter) override;
     void Update_ScrnStr(int strY, int strX) override;
+    void Update_Enemies(int screen) override;
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override;
     void SprCHRPALSetup() override;
@@ -135,7 +137,7 @@ private:
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
     EditorStatusBar* m_status = nullptr;
-    std::array<QPointer<ToolWindow>, 10> m_windows;
+    std::array<QPointer<ToolWindow>, 11> m_windows;
     // Declared after m_ed: it closes an open step in the image when it goes.
     std::unique_ptr<EditGestures> m_gestures;
 };

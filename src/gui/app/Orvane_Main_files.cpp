@@ -1,10 +1,15 @@
-// Save, Load Backup and Test! of the main window.
+// Save, Load Backup, Export Level Map and Test! of the main window.
 #include "gui/app/Orvane_Main.h"
 
+#include <QFileInfo>
 #include <QProcess>
 
 #include "core/app/RomFile.h"
+#include "core/mapedit/LevelMapPicture.h"
 #include "gui/app/EditorStatusBar.h"
+#include "gui/app/clsDialog.h"
+#include "gui/mapedit/LevelMap.h"
+#include "gui/mapedit/LevelMapPng.h"
 
 namespace orvane {
 
@@ -58,6 +63,26 @@ void Orvane_Main::File_Back() {
                                .arg(changed == 1 ? "byte differs" : "bytes differ"));
         return;
     }
+}
+
+void Orvane_Main::File_ExportMap() {
+    // What the Level Map shows at scale 1, enemies as its check box says (off while the
+    // window has never been opened).
+    const auto* window = qobject_cast<LevelMap*>(existingWindow(WindowId::LevelMap));
+    const bool enemies = window && window->enemiesShown();
+    const QString rom = QString::fromStdString(m_ed.RomPath);
+    const QString suggested = QFileInfo(rom).absolutePath() + "/" +
+                              QFileInfo(rom).completeBaseName() +
+                              QString("-level%1.png").arg(m_ed.CurLevel);
+    clsDialog dialog;
+    const QString path =
+        dialog.ShowSave(this, "Export Level Map as PNG", suggested, "PNG image (*.png)|*.png");
+    if (path.isEmpty()) return;
+    // Drawn afresh, so the file does not depend on what the window has redrawn so far.
+    LevelMapPicture map;
+    map.build(m_ed, m_ed.CurLevel, enemies);
+    const QString error = writeLevelMapPng(map, 1, path);
+    if (!error.isEmpty()) message(error);
 }
 
 void Orvane_Main::Tools_Test() {

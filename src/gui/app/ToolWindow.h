@@ -21,6 +21,7 @@ public:
     virtual void Update_Block(int /*block*/) {}
     virtual void Update_StrBlock(int /*str*/, int /*quarter*/) {}
     virtual void Update_ScrnStr(int /*strY*/, int /*strX*/) {}
+    virtual void Update_Enemies(int /*screen*/) {}
     virtual void Update_Global_Pal() {}
 
     // The Structure Table's selection mark, moved by the Screen Editor's right-click pick.

@@ -3,6 +3,7 @@
 #include "gui/app/Config.h"
 #include "gui/enemyedit/EnemEd.h"
 #include "gui/level/MiscEd.h"
+#include "gui/mapedit/LevelMap.h"
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/StrTable.h"
 #include "gui/mapedit/TSATable.h"
@@ -35,6 +36,8 @@ ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
         return new PalEd(hub, parent);
     case WindowId::PalChart:
         return new PalChart(hub, parent);
+    case WindowId::LevelMap:
+        return new LevelMap(hub, parent);
     default:
         return nullptr;
     }
@@ -52,6 +55,7 @@ bool toolWindowIsBuilt(WindowId id) {
     case WindowId::MiscEd:
     case WindowId::PalEd:
     case WindowId::PalChart:
+    case WindowId::LevelMap:
         return true;
     default:
         return false;

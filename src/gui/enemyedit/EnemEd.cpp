@@ -266,6 +266,7 @@ void EnemEd::enemiesDrawn() {
 void EnemEd::editEnemies(const std::function<void()>& change) {
     m_picture.edit(ed(), ed().CurScrn, change);
     enemiesDrawn();
+    m_hub.Update_Enemies(ed().CurScrn);
 }
 
 void EnemEd::enemySelected(bool screenChanged) {
@@ -339,8 +340,7 @@ void EnemEd::fieldTyped(EnemyField field) {
     const int64_t value = hexTyped(fieldTB(field));
     if (field == EnemyField::Screen) {
         setEnemyField(ed(), ed().CurEnemy, field, value);
-        followEnemyScreen(ed(), ed().CurEnemy);
-        m_hub.Update_Scrn();
+        moveEnemyToItsScreen();
         return;
     }
     editEnemies([&] {
@@ -349,11 +349,18 @@ void EnemEd::fieldTyped(EnemyField field) {
     });
 }
 
+void EnemEd::moveEnemyToItsScreen() {
+    const int left = ed().CurScrn;
+    followEnemyScreen(ed(), ed().CurEnemy);
+    m_hub.Update_Scrn();
+    m_hub.Update_Enemies(left);
+    m_hub.Update_Enemies(ed().CurScrn);
+}
+
 void EnemEd::fieldStepped(EnemyField field, int delta) {
     if (field == EnemyField::Screen) {
         if (!stepEnemyField(ed(), ed().CurEnemy, field, delta)) return;
-        followEnemyScreen(ed(), ed().CurEnemy);
-        m_hub.Update_Scrn();
+        moveEnemyToItsScreen();
         return;
     }
     editEnemies([&] {

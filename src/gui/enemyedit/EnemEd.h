@@ -82,6 +82,8 @@ private:
     // became the current one, else the fields.
     void enemySelected(bool screenChanged);
     void enemiesDrawn();
+    // The current enemy's screen field changed: the editor follows it to that screen.
+    void moveEnemyToItsScreen();
 
     void ScreenPic_MouseDown(int button, int shift, int x, int y);
     void ScreenPic_MouseMove(int button, int shift, int x, int y);

@@ -25,6 +25,10 @@ void FakeHub::Update_Block(int block) {
 void FakeHub::Update_StrBlock(int str, int quarter) {
     record(QString("Update_StrBlock(%1,%2)").arg(str).arg(quarter));
 }
+void FakeHub::Update_Enemies(int screen) {
+    record(QString("Update_Enemies(%1)").arg(screen));
+}
+
 void FakeHub::Update_ScrnStr(int strY, int strX) {
     record(QString("Update_ScrnStr(%1,%2)").arg(strY).arg(strX));
 }
@@ -66,6 +70,8 @@ QString FakeHub::windowName(WindowId id) {
         return "DumpRes";
     case WindowId::PalChart:
         return "PalChart";
+    case WindowId::LevelMap:
+        return "LevelMap";
     }
     return "?";
 }

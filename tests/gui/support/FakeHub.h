@@ -37,6 +37,7 @@ public:
     void Update_Block(int block) override;
     void Update_StrBlock(int str, int quarter) override;
     void Update_ScrnStr(int strY, int strX) override;
+    void Update_Enemies(int screen) override;
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override { record("Update_Global_Pal"); }
     void SprCHRPALSetup() override { record("SprCHRPALSetup"); }
