@@ -8,9 +8,10 @@
 //     window shown (goal: one 60 Hz frame, 16.7 ms);
 //   - FindGfxSet over a section of 64 enemies with 256 candidate sets or effects
 //     (goal: < 1 ms);
-//   - a graphics-set change typed into the panel: mm3 the set (write, SprCHRPALSetup,
-//     ShowGfxSet, the enemies erased and drawn again; goal: < 5 ms), mm4 the PPU effect
-//     (write, ScrollEffectLoad, Update_Scrn with every window shown).
+//   - a graphics-set change typed into the panel: mm3 the set (write, SprCHRPALSetup, the
+//     screen refresh that every shown window follows, with ShowGfxSet and the enemies
+//     drawn again; goal: < 5 ms), mm4 the PPU effect (write, ScrollEffectLoad, the same
+//     refresh).
 // Prints microseconds per repetition, the best of several runs.
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -95,9 +96,10 @@ int main(int argc, char** argv) {
         Orvane_Main& main = session.main();
         Editor& ed = main.editor();
         fillScreenZero(ed);
-        const QStringList shown = session.open(
-            {WindowId::PalEd, WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
-             WindowId::ScreenEd, WindowId::EnemEd, WindowId::MiscEd, WindowId::Config});
+        const QStringList shown =
+            session.open({WindowId::PalEd, WindowId::TileTable, WindowId::TSATable,
+                          WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd,
+                          WindowId::MiscEd, WindowId::Config, WindowId::LevelMap});
         ToolWindow* enemEd = main.shownWindow(WindowId::EnemEd);
         if (!enemEd) {
             std::fprintf(stderr, "the Enemy Editor is not part of this build\n");

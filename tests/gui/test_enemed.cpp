@@ -38,7 +38,7 @@ std::vector<uint8_t> freshPicture(Editor& ed) {
 void loadSprites(FakeHub& hub, EnemEd& w) {
     hub.onCall = [&](const QString& call) {
         if (call == "SprCHRPALSetup") SprCHRPALSetup(hub.ed);
-        if (call == "SprCHRPALSetup" || call == "Update_Global_Pal") Update_Global_Pal(hub.ed);
+        if (call == "SprCHRPALSetup" || call == "paletteEdited(Colours)") Update_Global_Pal(hub.ed);
         if (call == "Update_Scrn") w.Update_Scrn();
     };
 }

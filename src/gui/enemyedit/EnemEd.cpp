@@ -343,10 +343,8 @@ void EnemEd::fieldTyped(EnemyField field) {
         moveEnemyToItsScreen();
         return;
     }
-    editEnemies([&] {
-        setEnemyField(ed(), ed().CurEnemy, field, value);
-        if (field == EnemyField::Type && findsAutomatically()) FindGfxSet();
-    });
+    editEnemies([&] { setEnemyField(ed(), ed().CurEnemy, field, value); });
+    if (field == EnemyField::Type) typeChanged();
 }
 
 void EnemEd::moveEnemyToItsScreen() {
@@ -363,11 +361,9 @@ void EnemEd::fieldStepped(EnemyField field, int delta) {
         moveEnemyToItsScreen();
         return;
     }
-    editEnemies([&] {
-        if (stepEnemyField(ed(), ed().CurEnemy, field, delta) && field == EnemyField::Type &&
-            findsAutomatically())
-            FindGfxSet();
-    });
+    bool stepped = false;
+    editEnemies([&] { stepped = stepEnemyField(ed(), ed().CurEnemy, field, delta); });
+    if (stepped && field == EnemyField::Type) typeChanged();
 }
 
 // ---- current screen and preset ------------------------------------------------------

@@ -59,8 +59,8 @@ public:
 
     // The graphics-set panel, the type list of the current choice and both pictures.
     void ShowGfxSet();
-    // Picks the next choice that fits the section's enemies, reloads the sprites and
-    // refreshes the panel.
+    // Picks the next choice that fits the section's enemies; the sprites are loaded again
+    // and the main window's screen refresh follows.
     void FindGfxSet();
     // A colour picked in the Palette Chart (PCColor) for the selected swatch.
     void PCEvent() override;
@@ -110,6 +110,11 @@ private:
     void PalPic_MouseDown(int button, int shift, int x, int y);
     void PCShowCmd_Click();
     bool findsAutomatically() const;
+    // After a type change of the current enemy: the search, when "Find Automatically"
+    // is ticked.
+    void typeChanged();
+    void sectionGraphicsChanged();
+    void spriteColourChanged();
     void showSpriteGraphics();
 
     EnemyPicture m_picture;

@@ -14,6 +14,7 @@
 #include "core/enemyedit/GraphicsSetSearch.h"
 #include "core/enemyedit/GraphicsSets.h"
 #include "core/enemyedit/TypeLists.h"
+#include "core/render/PaletteRecord.h"
 #include "core/resdata/HexVal.h"
 #include "gui/app/Hub.h"
 #include "gui/app/QuietControls.h"
@@ -184,67 +185,55 @@ bool EnemEd::findsAutomatically() const {
 }
 
 void EnemEd::FindGfxSet() {
-    Editor& e = ed();
-    if (orvane::FindGfxSet(e)) {
-        if (e.EditMode == kMM3)
-            m_hub.SprCHRPALSetup();
-        else
-            m_hub.ScrollEffectLoad(e.CurSection);
-    }
-    ShowGfxSet();
+    if (orvane::FindGfxSet(ed()))
+        sectionGraphicsChanged();
+    else
+        ShowGfxSet();
+}
+
+// The section's sprites are loaded again from its choice, and every window follows the
+// screen refresh: the Screen Editor's section settings, the Level Map, and this window,
+// which draws the enemies with the new tiles and refreshes the panel.
+void EnemEd::sectionGraphicsChanged() {
+    if (ed().EditMode == kMM3)
+        m_hub.SprCHRPALSetup();
+    else
+        m_hub.ScrollEffectLoad(ed().CurSection);
+    m_hub.Update_Scrn();
 }
 
 // ---- the section's choice ------------------------------------------------------------------
-// An mm3 set or bank changes the sprite tiles the enemies are drawn with: they are erased
-// with the old tiles and drawn with the new ones.
 
 void EnemEd::GFXSetTB_Change() {
-    editEnemies([&] {
-        setGraphicsSet(ed(), hexTyped(m_gfxSetTB));
-        m_hub.SprCHRPALSetup();
-        ShowGfxSet();
-    });
+    setGraphicsSet(ed(), hexTyped(m_gfxSetTB));
+    sectionGraphicsChanged();
 }
 
 void EnemEd::GFXSetUD_Step(int delta) {
-    editEnemies([&] {
-        if (!stepGraphicsSet(ed(), delta)) return;
-        m_hub.SprCHRPALSetup();
-        ShowGfxSet();
-    });
+    if (stepGraphicsSet(ed(), delta)) sectionGraphicsChanged();
 }
 
+// The set table is shared: every section that uses the set changes with it.
 void EnemEd::BankTB_Change(int which) {
-    editEnemies([&] {
-        setGraphicsSetBank(ed(), which, hexTyped(m_bankTB[size_t(which)]));
-        m_hub.SprCHRPALSetup();
-        ShowGfxSet();
-    });
+    setGraphicsSetBank(ed(), which, hexTyped(m_bankTB[size_t(which)]));
+    sectionGraphicsChanged();
 }
 
 void EnemEd::BankUD_Step(int which, int delta) {
-    editEnemies([&] {
-        if (!stepGraphicsSetBank(ed(), which, delta)) return;
-        m_hub.SprCHRPALSetup();
-        ShowGfxSet();
-    });
+    if (stepGraphicsSetBank(ed(), which, delta)) sectionGraphicsChanged();
 }
 
-// An mm4 effect loads its own tiles and colours; the screen refresh redraws everything.
 void EnemEd::EffTB_Change() {
     setSectionEffect(ed(), hexTyped(m_effTB));
-    m_hub.ScrollEffectLoad(ed().CurSection);
-    m_hub.Update_Scrn();
+    sectionGraphicsChanged();
 }
 
 void EnemEd::EffUD_Step(int delta) {
-    if (!stepSectionEffect(ed(), delta)) return;
-    m_hub.ScrollEffectLoad(ed().CurSection);
-    m_hub.Update_Scrn();
+    if (stepSectionEffect(ed(), delta)) sectionGraphicsChanged();
 }
 
 void EnemEd::FindGFXBtn_Click() {
-    editEnemies([&] { FindGfxSet(); });
+    FindGfxSet();
 }
 
 // ---- type lists ------------------------------------------------------------------------------
@@ -252,10 +241,12 @@ void EnemEd::FindGFXBtn_Click() {
 void EnemEd::typeListClicked(QListWidgetItem* item) {
     if (!item) return;
     const int type = item->data(Qt::UserRole).toInt();
-    editEnemies([&] {
-        setEnemyField(ed(), ed().CurEnemy, EnemyField::Type, type);
-        if (findsAutomatically()) FindGfxSet();
-    });
+    editEnemies([&] { setEnemyField(ed(), ed().CurEnemy, EnemyField::Type, type); });
+    typeChanged();
+}
+
+void EnemEd::typeChanged() {
+    if (findsAutomatically()) FindGfxSet();
 }
 
 void EnemEd::AddFavBtn_Click() {
@@ -272,12 +263,15 @@ void EnemEd::RemFavBtn_Click() {
 void EnemEd::PalPic_MouseDown(int button, int /*shift*/, int x, int /*y*/) {
     // A swatch pressed here makes this window the chart's receiver again.
     ed().PCTarget = kPCTargetEnemEd;
-    if (!pressSwatch(ed(), m_swatch, button, x)) {
-        drawSwatches(ed().Bitmaps[kBmpEnemEdPal], m_swatch);
-        m_palPic->ShowBitmap(ed().Bitmaps[kBmpEnemEdPal]);
-        return;
-    }
-    m_hub.Update_Global_Pal();
+    if (pressSwatch(ed(), m_swatch, button, x)) return spriteColourChanged();
+    drawSwatches(ed().Bitmaps[kBmpEnemEdPal], m_swatch);
+    m_palPic->ShowBitmap(ed().Bitmaps[kBmpEnemEdPal]);
+}
+
+// A colour slot rewritten in place: every shown window shows its pictures again (the
+// Level Map draws this section's enemies in it), and so do both pictures here.
+void EnemEd::spriteColourChanged() {
+    m_hub.paletteEdited(PaletteChange::Colours);
     m_pic->ShowBitmap(display());
     m_tilePic->ShowBitmap(ed().Bitmaps[kBmpEnemEdTiles]);
     m_palPic->ShowBitmap(ed().Bitmaps[kBmpEnemEdPal]);
@@ -294,11 +288,7 @@ void EnemEd::PCShowCmd_Click() {
 }
 
 void EnemEd::PCEvent() {
-    if (!setSwatchColour(ed(), m_swatch, ed().PCColor)) return;
-    m_hub.Update_Global_Pal();
-    m_palPic->ShowBitmap(ed().Bitmaps[kBmpEnemEdPal]);
-    m_pic->ShowBitmap(display());
-    m_tilePic->ShowBitmap(ed().Bitmaps[kBmpEnemEdTiles]);
+    if (setSwatchColour(ed(), m_swatch, ed().PCColor)) spriteColourChanged();
 }
 
 } // namespace orvane
