@@ -128,8 +128,10 @@ private slots:
         SprCHRPALSetup(ed);
         w.Update();
         const std::vector<uint8_t> before = ed.Bitmaps[kBmpEnemEd].pixels();
+        hub.calls.clear();
         w.findChild<QLineEdit*>("Bank0TB")->setText("6");
         QCOMPARE(int(ed.byte(0x171 + 2)), 6);
+        QCOMPARE(hub.calls.join(' '), "SprCHRPALSetup Update_Scrn"); // every window follows
         QVERIFY(ed.Bitmaps[kBmpEnemEd].pixels() == freshPicture(ed));
         QVERIFY(ed.Bitmaps[kBmpEnemEd].pixels() != before);
         ed.CurSection = 1;
