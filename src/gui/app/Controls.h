@@ -11,6 +11,7 @@ namespace orvane {
 constexpr int kTextHeight = 19; // text fields
 constexpr int kRowHeight = 17;  // labels, check boxes, spin buttons, scroll bars
 constexpr int kSpinWidth = 16;
+constexpr int kButtonHeight = 23; // push buttons
 
 // `widget` with its object name set, the name the design gives the control.
 template <class W> W* named(W* widget, const char* name) {

@@ -11,6 +11,7 @@
 
 #include "core/app/ConfigTable.h"
 #include "core/app/Editor.h"
+#include "core/enemyedit/EffectSprites.h"
 #include "core/enemyedit/EnemyNames.h"
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
@@ -20,6 +21,7 @@
 #include "gui/app/KeyCodes.h"
 #include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
+#include "gui/enemyedit/EffSprPanel.h"
 #include "gui/mapedit/ScreenChoice.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/FramedPicture.h"
@@ -53,7 +55,7 @@ constexpr KeyStep kKeySteps[] = {
 
 EnemEd::EnemEd(Hub& hub, QWidget* parent)
     : ToolWindow(hub, parent), m_display(m_ed.Bitmaps), m_background(m_ed.Bitmaps),
-      m_picture(m_display, m_background) {
+      m_tiles(m_ed.Bitmaps), m_swatches(m_ed.Bitmaps), m_picture(m_display, m_background) {
     setObjectName("EnemEd");
     setWindowTitle("Enemy Editor");
     buildControls();
@@ -80,7 +82,7 @@ void EnemEd::buildControls() {
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
-    setFixedSize(439, 324);
+    setFixedSize(712, 588);
 
     auto* picFrame = named(new QFrame(this), "ScreenPicFrame");
     picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -96,6 +98,10 @@ void EnemEd::buildControls() {
     m_curScrollLabel = named(new QLabel("Scroll Map Position: ", this), "CurScrollLabel");
     m_curScrollLabel->setGeometry(272, 16, 153, kRowHeight);
     buildEnemyFrame()->setGeometry(272, 40, 160, 168);
+    m_effSpr = new EffSprPanel(m_hub, this);
+    m_effSpr->setGeometry(272, 216, 160, 236);
+    m_effSpr->hide(); // shown while the current enemy is an mm4 effect sprite
+    buildGfxControls();
 
     // The picture has the keyboard when the window opens, so its keys work at once.
     setFocusProxy(m_pic);
@@ -149,6 +155,7 @@ void EnemEd::Update_Scrn() {
     if (m_ed.CurScrn <= m_screenChoice->bar()->maximum()) m_screenChoice->moveBar();
     m_screenChoice->showFields();
     m_curScrollLabel->setText("Scroll Map Position: " + QString::number(m_ed.CurSection));
+    ShowGfxSet();
     m_picture.drawScreen(m_ed, m_ed.CurScrn);
     enemiesDrawn();
 }
@@ -181,6 +188,11 @@ void EnemEd::Update_Block(int block) {
     enemiesDrawn();
 }
 
+void EnemEd::Update_Global_Pal() {
+    // Kept current while the panel is hidden too, so it shows the right colours at once.
+    if (m_ed.EditMode == kMM4) m_effSpr->paintSlotOptions();
+}
+
 void EnemEd::showAnimatedPictures() {
     m_pic->ShowBitmap(m_display);
 }
@@ -191,7 +203,12 @@ void EnemEd::ShowCurrentEnemy() {
     SetTextQuiet(m_curEnemTB, QString::number(n));
     for (EnemyField f : {EnemyField::Screen, EnemyField::X, EnemyField::Y, EnemyField::Type})
         SetTextQuiet(fieldTB(f), hexText(enemyField(e, n, f)));
-    m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, enemyField(e, n, EnemyField::Type))));
+    const int type = enemyField(e, n, EnemyField::Type);
+    m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, type)));
+    if (isEffectSprite(e, type))
+        m_effSpr->fill();
+    else
+        m_effSpr->hide();
 }
 
 void EnemEd::enemiesDrawn() {
@@ -199,7 +216,7 @@ void EnemEd::enemiesDrawn() {
     m_pic->ShowBitmap(m_display);
 }
 
-template <class Change> void EnemEd::editEnemies(Change&& change) {
+void EnemEd::editEnemies(const std::function<void()>& change) {
     m_picture.edit(m_ed, m_ed.CurScrn, change);
     enemiesDrawn();
     m_hub.Update_Enemies(m_ed.CurScrn);
@@ -280,6 +297,7 @@ void EnemEd::fieldTyped(EnemyField field) {
         return;
     }
     editEnemies([&] { setEnemyField(m_ed, m_ed.CurEnemy, field, value); });
+    if (field == EnemyField::Type) typeChanged();
 }
 
 void EnemEd::moveEnemyToItsScreen() {
@@ -296,7 +314,9 @@ void EnemEd::fieldStepped(EnemyField field, int delta) {
         moveEnemyToItsScreen();
         return;
     }
-    editEnemies([&] { stepEnemyField(m_ed, m_ed.CurEnemy, field, delta); });
+    bool stepped = false;
+    editEnemies([&] { stepped = stepEnemyField(m_ed, m_ed.CurEnemy, field, delta); });
+    if (stepped && field == EnemyField::Type) typeChanged();
 }
 
 } // namespace orvane
