@@ -1,6 +1,7 @@
 // The editor on the desktop: window places kept between runs, keys typed into number
 // fields that belong to the window instead, Escape in the Configuration window and the
 // window keys the menus list.
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSettings>
@@ -169,6 +170,44 @@ private slots:
         QVERIFY(config);
         QTest::keyClick(config->findChild<QLineEdit*>("EmuTB"), Qt::Key_Escape);
         QVERIFY(!config || !config->isVisible());
+    }
+
+    // The pointer over a picture: the status bar names what lies under it.
+    void hoverInTheStatusBar_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("expected"); // the start of the text
+        QTest::newRow("tile") << int(WindowId::TileTable) << "pic1"
+                              << QPoint(3 * 16 + 9, 2 * 16 + 9) << "Tile 23";
+        QTest::newRow("block quarter") << int(WindowId::TSATable) << "tsapic"
+                                       << QPoint(5 * 16 + 12, 16 + 3) << "Block 15, tile ";
+        QTest::newRow("structure quarter") << int(WindowId::StrTable) << "StrPic"
+                                           << QPoint(2 * 32 + 5, 32 + 20) << "Structure 12, block ";
+        QTest::newRow("screen cell")
+            << int(WindowId::ScreenEd) << "ScreenPic" << QPoint(3 * 32 + 1, 2 * 32 + 31)
+            << "Row 2, column 3: structure ";
+        QTest::newRow("sprite tile") << int(WindowId::EnemEd) << "TilePic"
+                                     << QPoint(15 * 16 + 2, 15 * 16 + 15) << "Sprite tile FF";
+        QTest::newRow("sprite colour") << int(WindowId::EnemEd) << "PalPic" << QPoint(6 * 32 + 4, 9)
+                                       << "Sprite palette 3, colour 2: ";
+        QTest::newRow("palette entry")
+            << int(WindowId::PalEd) << "PalPic" << QPoint(5, 5) << "Entry 0: colour ";
+    }
+    void hoverInTheStatusBar() {
+        QFETCH(int, window);
+        QFETCH(QString, picture);
+        QFETCH(QPoint, at);
+        QFETCH(QString, expected);
+        DemoHome home("mm4");
+        auto main = run(home);
+        QVERIFY(main);
+        main->openWindow(static_cast<WindowId>(window));
+        auto* pic = main->shownWindow(static_cast<WindowId>(window))->findChild<QWidget*>(picture);
+        QVERIFY(pic);
+        QTest::mouseMove(pic, at);
+        const QString shown = main->findChild<QLabel*>("StatusHover")->text();
+        QVERIFY2(shown.startsWith(expected), qPrintable(shown));
     }
 
     // The menus list the window keys as text only: in a tool window each fires once.

@@ -57,8 +57,17 @@ void drawSwatches(WinBitmap& bmp, const SwatchSelection& sel) {
     frame(bmp, x, x + kSwatchWidth - 1, kSlotFrameWhite);
 }
 
+int swatchAt(int x) {
+    return std::clamp(x / kSwatchWidth, 0, kSwatches - 1);
+}
+
+int swatchColour(const Editor& ed, int swatch) {
+    const int64_t q = colourPosition(ed, std::clamp(swatch, 0, kSwatches - 1));
+    return q == 0 ? -1 : ed.byte(q);
+}
+
 bool pressSwatch(Editor& ed, SwatchSelection& sel, int button, int x) {
-    const int swatch = std::clamp(x / kSwatchWidth, 0, kSwatches - 1);
+    const int swatch = swatchAt(x);
     // Only a press on the swatch that is framed steps its colour; a press on any other
     // swatch selects it first, even when it has the same colour number in the other
     // palette.

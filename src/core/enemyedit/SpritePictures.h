@@ -30,6 +30,13 @@ struct SwatchSelection {
 // and a white one around the selected swatch.
 void drawSwatches(WinBitmap& bmp, const SwatchSelection& sel);
 
+// The swatch (0..7) under x on the swatches; presses and hovering off the ends take the
+// nearest.
+int swatchAt(int x);
+// The colour number swatch i shows, as the section's sprite set-up read it from the ROM;
+// -1 when no set-up has recorded where it lies.
+int swatchColour(const Editor& ed, int swatch);
+
 // A press at x on the swatches. On the selected swatch (not a colour 0) it steps that colour's
 // ROM byte, where the section's sprite set-up read it (SprColPos): the left button up
 // (0x40 becoming 0x00), any other down (0x00 becoming 0x3F), and the swatch's slot takes

@@ -17,4 +17,9 @@ void sendStatusTip(QWidget* widget, const QString& text) {
     QCoreApplication::sendEvent(widget, &tip);
 }
 
+void setHoverTip(QWidget* widget, const QString& text) {
+    widget->setStatusTip(text);
+    if (widget->underMouse()) sendStatusTip(widget, text);
+}
+
 } // namespace orvane

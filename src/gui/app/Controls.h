@@ -26,4 +26,8 @@ QString hexText(int64_t value);
 // a tool window shows it in the main window's status bar.
 void sendStatusTip(QWidget* widget, const QString& text);
 
+// What a small picture (a colour swatch) shows, told while the pointer is over it; when
+// the pointer is already there the status bar follows at once.
+void setHoverTip(QWidget* widget, const QString& text);
+
 } // namespace orvane

@@ -13,6 +13,7 @@
 #include "core/enemyedit/EnemyList.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
 #include "gui/mapedit/SpinButton.h"
@@ -79,7 +80,7 @@ void EffSprPanel::buildControls() {
         opt->setGeometry(8, y, 144, kRowHeight);
         m_kinds->addButton(opt, i);
         m_typeOpt[size_t(i)] = opt;
-        m_numberTB[size_t(i)] = numbered(new QLineEdit(this), "EffSprTB", i);
+        m_numberTB[size_t(i)] = numberField(this, qPrintable(QString("EffSprTB%1").arg(i)), m_hub);
         m_numberTB[size_t(i)]->setGeometry(24, y + 20, 33, kTextHeight);
         m_numberUD[size_t(i)] = numbered(new SpinButton(this), "EffSprUD", i);
         m_numberUD[size_t(i)]->setGeometry(57, y + 21, kSpinWidth, kRowHeight);
@@ -91,7 +92,7 @@ void EffSprPanel::buildControls() {
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         box->setAutoFillBackground(true);
         m_colPic[size_t(i)] = box;
-        m_colTB[size_t(i)] = numbered(new QLineEdit(this), "EffSprColTB", i);
+        m_colTB[size_t(i)] = numberField(this, qPrintable(QString("EffSprColTB%1").arg(i)), m_hub);
         m_colTB[size_t(i)]->setGeometry(8 + kColourStep * i, 178, 30, kTextHeight);
     }
 
@@ -140,6 +141,7 @@ void EffSprPanel::fill() {
 
 void EffSprPanel::showColour(int i, int colour) {
     setColours(m_colPic[size_t(i)], 0, ed().NesPal[size_t(colour & 0xFF)]);
+    setHoverTip(m_colPic[size_t(i)], QString("Colour %1: ").arg(i) + hexText(colour));
     SetHexQuiet(m_colTB[size_t(i)], colour);
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/app/Editor.h"
 #include "core/enemyedit/EnemyList.h"
@@ -15,6 +16,7 @@
 #include "core/enemyedit/TypeLists.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
 #include "gui/enemyedit/EnemEd.h"
@@ -80,6 +82,15 @@ void EnemEd::buildGfxControls() {
     connect(m_favEnemList, &QListWidget::itemClicked, this, &EnemEd::typeListClicked);
     connect(add, &QPushButton::clicked, this, &EnemEd::AddFavBtn_Click);
     connect(remove, &QPushButton::clicked, this, &EnemEd::RemFavBtn_Click);
+    m_tilePic->setHoverText([](int x, int y) {
+        return "Sprite tile " + hexText(16 * std::clamp(y / 16, 0, 15) + std::clamp(x / 16, 0, 15));
+    });
+    m_palPic->setHoverText([this](int x, int) {
+        const int swatch = swatchAt(x);
+        const int colour = swatchColour(m_ed, swatch);
+        return QString("Sprite palette %1, colour %2").arg(2 + swatch / 4).arg(swatch % 4) +
+               (colour < 0 ? QString() : ": " + hexText(colour));
+    });
     connect(m_palPic, &PictureArea::mouseDown, this, &EnemEd::PalPic_MouseDown);
     connect(chart, &QPushButton::clicked, this, &EnemEd::PCShowCmd_Click);
 }
@@ -87,8 +98,8 @@ void EnemEd::buildGfxControls() {
 QGroupBox* EnemEd::buildGemFrame(int game) {
     auto* frame = named(new QGroupBox(game == kMM3 ? "GFX Set" : "", this),
                         qPrintable(QString("GemFrame%1").arg(game)));
-    auto field = [frame](const char* name, int x, int y) {
-        auto* f = named(new QLineEdit(frame), name);
+    auto field = [this, frame](const char* name, int x, int y) {
+        QLineEdit* f = numberField(frame, name, m_hub);
         f->setGeometry(x, y, 33, kTextHeight);
         return f;
     };

@@ -139,6 +139,7 @@ void PalAnimPanel::showColour(int k) {
     QPalette pal = swatch->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(e.NesPal[size_t(c)]));
     swatch->setPalette(pal);
+    setHoverTip(swatch, QString("Piece colour %1: ").arg(k) + hexText(c));
     SetHexQuiet(m_paColTB[size_t(k)], c);
 }
 
