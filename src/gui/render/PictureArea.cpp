@@ -51,7 +51,8 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent), m_colourTable(256) 
 int PictureArea::ShowBitmap(const WinBitmap& bmp) {
     // A picture shown again after an edit under a still pointer (a click that painted a
     // block, stepped a colour) tells what now lies there.
-    if (m_hoverText && underMouse()) showHover(m_hoverText(m_hoverAt.x(), m_hoverAt.y()));
+    if (m_hoverText && m_hoverAt && underMouse())
+        showHover(m_hoverText(m_hoverAt->x(), m_hoverAt->y()));
     const int W = bmp.width();
     const int H = bmp.height();
     if (m_source != &bmp) m_rgbValid = m_copyValid = false;
@@ -219,6 +220,7 @@ void PictureArea::showHover(const QString& text) {
 }
 
 void PictureArea::leaveEvent(QEvent* event) {
+    m_hoverAt.reset();
     if (m_hoverText) showHover(QString());
     QWidget::leaveEvent(event);
 }
@@ -226,7 +228,7 @@ void PictureArea::leaveEvent(QEvent* event) {
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
     if (m_hoverText) {
         m_hoverAt = QPoint(pixelX(event), pixelY(event));
-        showHover(m_hoverText(m_hoverAt.x(), m_hoverAt.y()));
+        showHover(m_hoverText(m_hoverAt->x(), m_hoverAt->y()));
     }
     const int held = buttonMask(event->buttons());
     if (held == 0 && !hasMouseTracking()) return;

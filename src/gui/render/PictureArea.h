@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -57,7 +58,7 @@ private:
     void showHover(const QString& text);
     std::function<QString(int, int)> m_hoverText;
     QString m_hover;
-    QPoint m_hoverAt; // the bitmap pixel the pointer was last over
+    std::optional<QPoint> m_hoverAt; // the bitmap pixel the pointer is over, once it moved
 
     void copyRows(const WinBitmap& bmp, int W, int H);
     // Brings m_rgb up to the shown pixels and colours; returns the rows that changed.
