@@ -3,21 +3,21 @@
 // stand in for the real ones.
 #include <QtTest>
 
-#include "core/app/Editor.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/app/ToolWindow.h"
-#include "support/DemoHome.h"
-#include "support/FakeHub.h"
+#include "gui/support/Harness.h"
 
 using namespace orvane;
 
 namespace {
 
+const char* const kNames[] = {"PalEd",  "TileTable", "TSATable", "StrTable", "ScreenEd",
+                              "EnemEd", "MiscEd",    "Config",   "DumpRes",  "PalChart"};
+
 class RecordingWindow : public ToolWindow {
 public:
     RecordingWindow(Hub& hub, QWidget* parent, QString name, QStringList& log)
         : ToolWindow(hub, parent), m_name(std::move(name)), m_log(log) {}
-
     void Update() override { rec("Update"); }
     void Update_Level() override { rec("Update_Level"); }
     void Update_BGPal(int upd) override { rec(QString("Update_BGPal(%1)").arg(upd)); }
@@ -45,23 +45,28 @@ public:
 
 protected:
     ToolWindow* makeWindow(WindowId id) override {
-        return new RecordingWindow(*this, this, FakeHub::windowName(id), log);
+        return new RecordingWindow(*this, this, kNames[int(id)], log);
     }
 };
 
+// The real hub started on the demo, with these windows opened (in this order) and then
+// the `hidden` ones hidden; the log starts empty.
 struct Fixture {
     DemoHome home{"mm3"};
     HubUnderTest hub{home.options()};
-    QStringList messages;
-    bool ok = false;
-    Fixture() {
-        hub.setMessageSink([this](const QString& t) { messages << t; });
-        ok = home.isValid() && hub.startUp();
+    Fixture(std::initializer_list<WindowId> open, std::initializer_list<WindowId> hidden) {
+        hub.setMessageSink([](const QString& t) { QFAIL(qPrintable(t)); });
+        if (!hub.startUp()) qFatal("start-up failed");
         hub.paletteTimer()->stop();
+        for (WindowId id : open)
+            hub.openWindow(id);
+        for (WindowId id : hidden)
+            hub.existingWindow(id)->hide();
+        hub.log.clear();
     }
 };
 
-QStringList bgPalChain(const QStringList& shown) {
+QStringList bgPal(const QStringList& shown) {
     QStringList out{"EnemEd.Update_Global_Pal"};
     for (const QString& w : shown)
         out << w + ".Update_BGPal(1)";
@@ -74,101 +79,61 @@ class TestRefreshChain : public QObject {
     Q_OBJECT
 private slots:
     void forwardsToShownWindowsInOrder() {
-        Fixture f;
-        QVERIFY2(f.ok, qPrintable(f.messages.join('\n')));
-        HubUnderTest& hub = f.hub;
         // Opened in another order than the forwarding order; the Tile Table never opened;
-        // the Structure Table opened and then hidden.
-        for (WindowId id : {WindowId::EnemEd, WindowId::ScreenEd, WindowId::StrTable,
-                            WindowId::TSATable, WindowId::PalEd})
-            hub.openWindow(id);
-        QCOMPARE(hub.log, QStringList({"EnemEd.Update", "ScreenEd.Update", "StrTable.Update",
-                                       "TSATable.Update", "PalEd.Update"}));
-        hub.existingWindow(WindowId::StrTable)->hide();
-        const QStringList shown{"PalEd", "TSATable", "ScreenEd", "EnemEd"};
-
-        hub.log.clear();
-        hub.Update_Block(7);
-        QCOMPARE(hub.log, QStringList({"ScreenEd.Update_Block(7)", "EnemEd.Update_Block(7)"}));
-
-        hub.log.clear();
-        hub.Update_StrBlock(0x21, 2);
-        QCOMPARE(hub.log,
-                 QStringList({"ScreenEd.Update_StrBlock(33,2)", "EnemEd.Update_StrBlock(33,2)"}));
-
-        hub.log.clear();
-        hub.Update_ScrnStr(1, 4);
-        QCOMPARE(hub.log, QStringList({"EnemEd.Update_ScrnStr(1,4)"}));
-
-        hub.log.clear();
-        hub.Update_BGPal(1, 0);
-        QCOMPARE(hub.log, bgPalChain(shown));
-
-        // A screen change: sprite set-up (colours copied), the two screen windows, then
-        // the section's palette.
-        hub.log.clear();
-        hub.Update_Scrn();
-        QCOMPARE(hub.log, QStringList({"EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
-                                       "EnemEd.Update_Scrn"}) +
-                              bgPalChain(shown));
-
-        // A level load: the level windows in their order, then the screen refresh, with
-        // the forced palette load switched off again afterwards.
-        hub.log.clear();
-        hub.Update_Level();
-        QCOMPARE(hub.log, QStringList({"PalEd.Update_Level", "TSATable.Update_Level",
-                                       "ScreenEd.Update_Level", "EnemEd.Update_Level",
-                                       "EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
-                                       "EnemEd.Update_Scrn"}) +
-                              bgPalChain(shown));
-        QVERIFY(!hub.editor().ForcePalLoad);
-
-        // The Enemy Editor repaints its swatches even when hidden; nobody else is told.
-        hub.existingWindow(WindowId::EnemEd)->hide();
-        hub.log.clear();
-        hub.Update_Global_Pal();
-        QCOMPARE(hub.log, QStringList({"EnemEd.Update_Global_Pal"}));
-        hub.log.clear();
-        hub.Update_Block(9);
-        QCOMPARE(hub.log, QStringList({"ScreenEd.Update_Block(9)"}));
-    }
-
-    // The animation tick shows the pictures of every existing window, shown or not, in
-    // its fixed order, and does nothing when no frame advances.
-    void animationTickShowsPictures() {
-        Fixture f;
-        QVERIFY(f.ok);
+        // the Structure Table hidden.
+        Fixture f({WindowId::EnemEd, WindowId::ScreenEd, WindowId::StrTable, WindowId::TSATable,
+                   WindowId::PalEd},
+                  {WindowId::StrTable});
         HubUnderTest& hub = f.hub;
-        for (WindowId id :
-             {WindowId::StrTable, WindowId::ScreenEd, WindowId::TSATable, WindowId::PalEd})
-            hub.openWindow(id);
-        hub.existingWindow(WindowId::ScreenEd)->hide();
-        Editor& ed = hub.editor();
-
-        ed.PalAnimId.fill(0);
-        hub.log.clear();
-        QVERIFY(!hub.paletteAnimationTick());
-        QVERIFY(hub.log.isEmpty());
-
-        // Animation 0 of this game: a two-frame cycle with no delay on palette 2.
-        ed.setByte(75281, 0);
-        ed.setByte(75295 + 0, 1);
-        ed.setByte(75295 + 1, 0);
-        ed.setByte(75295 + 2, 9);
-        ed.setByte(75295 + 3, 1);
-        ed.setByte(75295 + 4, 2);
-        ed.PalAnimId[2] = 0x80;
-        hub.log.clear();
-        QVERIFY(hub.paletteAnimationTick());
-        QCOMPARE(hub.log, QStringList({"PalEd.showPicture(1)", "TSATable.showPicture(3)",
-                                       "TSATable.showPicture(4)", "StrTable.showPicture(5)",
-                                       "ScreenEd.showPicture(6)"}));
-        // The frame's colour set 2 reached slots 9..11 and the bitmaps' colour tables.
-        for (int j = 0; j < 3; ++j) {
-            const uint32_t c = ed.NesPal[ed.byte(75167 + 6 + j)];
-            QCOMPARE(ed.BmpCols[size_t(9 + j)], c);
-            QCOMPARE(ed.Bitmaps[kBmpScreenEd].colours()[size_t(9 + j)], c);
+        const QStringList shown{"PalEd", "TSATable", "ScreenEd", "EnemEd"};
+        const QStringList screen{"EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
+                                 "EnemEd.Update_Scrn"};
+        const std::pair<std::function<void()>, QStringList> steps[] = {
+            {[&] { hub.Update_Block(7); }, {"ScreenEd.Update_Block(7)", "EnemEd.Update_Block(7)"}},
+            {[&] { hub.Update_StrBlock(0x21, 2); },
+             {"ScreenEd.Update_StrBlock(33,2)", "EnemEd.Update_StrBlock(33,2)"}},
+            {[&] { hub.Update_ScrnStr(1, 4); }, {"EnemEd.Update_ScrnStr(1,4)"}},
+            {[&] { hub.Update_BGPal(1, 0); }, bgPal(shown)},
+            // A screen change: sprite set-up (colours copied), the screen windows, the palette.
+            {[&] { hub.Update_Scrn(); }, screen + bgPal(shown)},
+            // A level load: the level windows in order, then the screen change.
+            {[&] { hub.Update_Level(); },
+             QStringList{"PalEd.Update_Level", "TSATable.Update_Level", "ScreenEd.Update_Level",
+                         "EnemEd.Update_Level"} +
+                 screen + bgPal(shown)},
+            // The Enemy Editor repaints its swatches even when hidden; nobody else is told.
+            {[&] {
+                 hub.existingWindow(WindowId::EnemEd)->hide();
+                 hub.Update_Global_Pal();
+             },
+             {"EnemEd.Update_Global_Pal"}},
+            {[&] { hub.Update_Block(9); }, {"ScreenEd.Update_Block(9)"}}};
+        for (const auto& [step, calls] : steps) {
+            hub.log.clear();
+            step();
+            QCOMPARE(hub.log, calls);
         }
+        QVERIFY(!hub.editor().ForcePalLoad); // a level load forces its palette load only
+    }
+    // The animation tick shows the pictures of every existing window, shown or not, in its
+    // fixed order, after copying the colours; and does nothing when no frame advances.
+    void animationTickShowsPictures() {
+        Fixture f({WindowId::StrTable, WindowId::ScreenEd, WindowId::TSATable, WindowId::PalEd},
+                  {WindowId::ScreenEd});
+        Editor& ed = f.hub.editor();
+        ed.PalAnimId.fill(0);
+        QVERIFY(!f.hub.paletteAnimationTick() && f.hub.log.isEmpty());
+        // Animation 0 of this game: two frames, no delay, from slot 9, on palette 2.
+        testing::poke(ed, 75281, {0});
+        testing::poke(ed, 75295, {1, 0, 9, 1, 2});
+        ed.PalAnimId[2] = 0x80;
+        QVERIFY(f.hub.paletteAnimationTick());
+        QCOMPARE(f.hub.log, (QStringList{"PalEd.showPicture(1)", "TSATable.showPicture(3)",
+                                         "TSATable.showPicture(4)", "StrTable.showPicture(5)",
+                                         "ScreenEd.showPicture(6)"}));
+        for (int j = 0; j < 3; ++j)
+            QCOMPARE(ed.Bitmaps[kBmpScreenEd].colours()[size_t(9 + j)],
+                     ed.NesPal[ed.byte(75167 + 6 + j)]);
     }
 };
 

@@ -1,0 +1,190 @@
+// The resource data: the assembler on every source in tests/data/assembler (each file a
+// source, then "--- expected" and what it must assemble to: log lines, the section count,
+// every value written, every slot bound elsewhere than 0, and the orvane.pad bytes when
+// a "pad" line asks), its limits, the dump page text, HexVal and ResString.
+#include <QtTest>
+
+#include <random>
+
+#include "core/resdata/Assembler.h"
+#include "core/resdata/DumpPage.h"
+#include "core/resdata/HexVal.h"
+#include "core/resdata/PadFile.h"
+#include "core/resdata/ResString.h"
+#include "core/resdata/ResourceData.h"
+#include "support/TestLevel.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+struct Assembled {
+    std::unique_ptr<ResourceData> res = std::make_unique<ResourceData>();
+    AssemblyResult result;
+    QStringList lines; // in the words of a case file
+};
+
+Assembled assemble(const QByteArray& source) {
+    Assembled a;
+    a.result = assembleSource(bytesOf(source), *a.res, [&a](const std::string& line) {
+        a.lines << "log " + QString::fromStdString(line);
+    });
+    const ResourceData& r = *a.res;
+    if (!a.result.ok) {
+        a.lines << QString("error %1 (line %2)").arg(a.result.error.c_str()).arg(a.result.line);
+        return a;
+    }
+    a.lines << QString("sections %1").arg(r.ResSectionCount) << "values";
+    for (int i = 0; i < r.ResDataCount; ++i)
+        a.lines.last() += " " + QString::number(r.value(i));
+    for (int n = 0; n < ResourceData::kSlots; ++n)
+        if (r.ResIndex[size_t(n)])
+            a.lines << QString("slot %1 %2").arg(n).arg(r.ResIndex[size_t(n)]);
+    a.lines << "pad " + fromBytes(padFileBytes(r)).toHex();
+    return a;
+}
+
+} // namespace
+
+class TestResData : public QObject {
+    Q_OBJECT
+private slots:
+    void sources_data() {
+        QTest::addColumn<QString>("file");
+        for (const QString& f : dataFiles("assembler"))
+            QTest::newRow(qPrintable(QFileInfo(f).baseName())) << f;
+    }
+    void sources() {
+        QFETCH(QString, file);
+        const auto [source, expected] = splitCase(readFile(file), "--- expected");
+        Assembled a = assemble(source);
+        QStringList want = QString::fromLatin1(expected).trimmed().split('\n');
+        if (!want.last().startsWith("pad "))
+            a.lines.removeIf([](const QString& l) { return l.startsWith("pad "); });
+        else
+            want.last() = want.last().left(4) + want.last().mid(4).remove(' '); // fields apart
+        QCOMPARE(a.lines, want);
+        if (a.result.ok) // nothing is written past the count
+            QVERIFY(std::all_of(a.res->ResData.begin() + a.res->ResDataCount, a.res->ResData.end(),
+                                [](int32_t v) { return v == 0; }));
+    }
+    // Limits reached by long generated sources.
+    void limits_data() {
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("line");
+        const QByteArray x32767(32767, 'x');
+        QTest::newRow("256 sections")
+            << QByteArray("{s }\n").repeated(256) << "255 sections" << 256;
+        QTest::newRow("index section is the 256th")
+            << QByteArray("{s }\n").repeated(254) + "{t &\n}"
+            << "255 sections" << 256;
+        QTest::newRow("65537 values") << "{a }\n\"" + QByteArray(65537, 'x') << "65536 values" << 2;
+        QTest::newRow("65537 numbers")
+            << QByteArray("!1\n").repeated(65537) << "65536 values" << 65537;
+        QTest::newRow("section start") << "\"" + x32767 + "\"\n{big }"
+                                       << "above value 32767" << 2;
+        QTest::newRow("index section start") << "{t &\n\"" + x32767 + "\"\n}"
+                                             << "above value 32767" << 3;
+        QTest::newRow("final cursor") << "\"" + x32767 + "\"\n/ end /\n"
+                                      << "32767 values" << 2;
+        QTest::newRow("long run of digits")
+            << "!" + QByteArray(100000, 'F') << "above 7FFFFFFF" << 1;
+    }
+    void limits() {
+        QFETCH(QByteArray, source);
+        QFETCH(QString, error);
+        QFETCH(int, line);
+        const Assembled a = assemble(source);
+        QVERIFY2(!a.result.ok && QString(a.result.error.c_str()).contains(error),
+                 a.result.error.c_str());
+        QCOMPARE(a.result.line, line);
+    }
+    // Everything at its limit at once still assembles, and the dump holds every slot.
+    void largestAcceptedSource() {
+        const QByteArray source = "{a\n" + QByteArray(256, '&') + "}\n" +
+                                  QByteArray("{s }\n").repeated(253) + "%255=a&index\n\"" +
+                                  QByteArray(32767 - 256 - 1, 'x') + "\"";
+        const Assembled a = assemble(source);
+        QVERIFY2(a.result.ok, a.result.error.c_str());
+        QCOMPARE(std::make_pair(a.res->ResSectionCount, a.res->ResDataCount),
+                 std::make_pair(255, 32767));
+        const std::vector<uint8_t> pad = padFileBytes(*a.res);
+        QCOMPARE(pad.size(), size_t(1 + 2 * 256 + 2 + 4 * 32768));
+        QCOMPARE(int(pad[1 + 2 * 256]) | int(pad[2 + 2 * 256]) << 8, 32767);
+        QVERIFY(!assemble(source + "{one_more }").result.ok && !assemble(source + "!1").result.ok);
+    }
+    void hexVal_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("value");
+        for (const auto& [text, value] :
+             std::initializer_list<std::pair<const char*, int>>{{"", 0},
+                                                                {"1F", 0x1F},
+                                                                {"aBcDeF", 0xABCDEF},
+                                                                {"1G", 0x10},
+                                                                {"xyz", 0},
+                                                                {" 1", 1},
+                                                                {"1 ", 0x10},
+                                                                {"-1", 1},
+                                                                {"80000000", int(0x80000000)},
+                                                                {"FFFFFFFF", -1},
+                                                                {"123456789", 0x23456789},
+                                                                {"FFFFFFFFF1", -15}})
+            QTest::newRow(text) << QByteArray(text) << value;
+        QTest::newRow("long text") << QByteArray(QByteArray(1000, 'F') + "00000010") << 0x10;
+    }
+    void hexVal() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, value);
+        QCOMPARE(HexVal(text.toStdString()), value);
+    }
+    // What the dump and the fields print, HexVal reads back unchanged.
+    void hexString() {
+        QCOMPARE(orvane::hexString(-16) + orvane::hexString(INT32_MIN) +
+                     orvane::hexString(0x123456789),
+                 std::string("FFFFFFF080000000123456789"));
+        std::mt19937 random(7);
+        for (int i = 0; i < 10000; ++i) {
+            const int32_t v = int32_t(random());
+            QCOMPARE(HexVal(orvane::hexString(v)), v);
+        }
+    }
+    // A string runs up to a value of 255 or more, or the end of the values; a negative
+    // value gives its low byte.
+    void resString() {
+        auto res = std::make_unique<ResourceData>();
+        const std::pair<int, int> values[] = {{10, 'A'}, {11, 254}, {12, -191},   {13, 255},
+                                              {14, 'B'}, {15, 256}, {65534, 'Y'}, {65535, 'Z'}};
+        for (const auto& [at, v] : values)
+            res->ResData[size_t(at)] = v;
+        for (const auto& [index, text] :
+             std::initializer_list<std::pair<int64_t, QByteArray>>{{10, "A\xfe"
+                                                                        "A"},
+                                                                   {14, "B"},
+                                                                   {13, ""},
+                                                                   {65534, "YZ"},
+                                                                   {65536, ""},
+                                                                   {-1, ""}})
+            QCOMPARE(QByteArray::fromStdString(ResString(*res, index)), text);
+    }
+    void dumpPages() {
+        auto res = std::make_unique<ResourceData>();
+        for (const auto& [i, v] : {std::pair{0, 0x1F}, {1, -16}, {7, 0x7FFFFFFF}, {8, 65}})
+            res->ResData[size_t(i)] = v;
+        const auto hex = dumpPageText(*res, 0, DumpMode::Hex);
+        QCOMPARE(int(hex.size()), 18);
+        QCOMPARE(hex[0] + "|" + hex[1] + "|" + hex[2] + "|" + hex[3] + "|" + hex[17].substr(0, 5),
+                 std::string("Page:0||$0: $1F $FFFFFFF0 $0 $0 $0 $0 $0 $7FFFFFFF   /|"
+                             "$8: $41 $0 $0 $0 $0 $0 $0 $0   /|$78: "));
+        const int last = 128 * 0x1FF; // the last page
+        for (const auto& [i, v] : {std::pair{0, int('A')}, {1, 255}, {2, 256}, {3, -191}})
+            res->ResData[size_t(last + i)] = v;
+        const auto chars = dumpPageText(*res, 0x1FF, DumpMode::Chars);
+        QCOMPARE(chars[0] + "|" + chars[2],
+                 "Page:1FF|$FF80: A [E] A " + std::string("\0 \0 \0 \0 ", 8) + "  /");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestResData)
+#include "test_resdata.moc"

@@ -1,0 +1,71 @@
+#pragma once
+
+// The one place where tests build editor state: a small made-up level at known positions
+// (its resource data is tests/data/level/level.dat), or a level of the demo bundle, and
+// the case files of tests/data. Tests reach the editor's set-up through these functions
+// only, so a change to it touches this file.
+
+#include <QByteArray>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "core/app/Editor.h"
+
+namespace orvane::testing {
+
+// Where the made-up level keeps its tables: 1-based positions, tiles at a 0-based offset.
+constexpr int64_t kBlockTiles = 0x1001, kBlockAttrs = 0x1401, kStructures = 0x1501,
+                  kLayouts = 0x2001, kPresets = 0x2801, kMap = 0x2901, kSettings = 0x2A01,
+                  kEffects = 0x2B01, kTileData = 0x8000;
+constexpr int kLastScreen = 13, kLastPreset = 9, kLastPalette = 7, kLastGfxSet = 5,
+              kLastEffect = 12;
+
+// Screen colours of NES colour c in the made-up colour tables: shown, dark, bright.
+constexpr uint32_t nes(int c) {
+    return 0x100000u + uint32_t(c);
+}
+constexpr uint32_t dark(int c) {
+    return 0x200000u + uint32_t(c);
+}
+constexpr uint32_t bright(int c) {
+    return 0x300000u + uint32_t(c);
+}
+
+// An editor of game `mode` with the made-up level's resource data over a zeroed image,
+// and recognisable colour tables.
+Editor blankEditor(int mode, int64_t romSize = 0x10000);
+void setParam(Editor& ed, int k, int64_t value); // raw parameter k, absolute
+void setR10(Editor& ed, int k, int value);
+void poke(Editor& ed, int64_t pos, std::initializer_list<int> bytes);
+std::vector<int> peek(const Editor& ed, int64_t pos, int count);
+
+// The made-up level: quarter q of block b holds tile (b + 64q) mod 256; block b is of
+// type b / 16 in palette b mod 4; quarter q of structure s holds block (4s + q) mod 256;
+// cell c of preset p holds structure (7p + c) mod 256; screens 2k and 2k + 1 show preset
+// k; the scroll map `map`, section s with settings (s mod 3, s + 1) and effect s + 2;
+// tiles whose pixels differ by tile and row. Screen 0 is current.
+Editor tableLevel(int mode, const std::vector<int>& map = {0x22, 0x80, 0xA1, 0x00});
+// Colour (0..3) of pixel (row, col) of tile t of the made-up level.
+int tileColour(int t, int row, int col);
+
+// The demo bundle's resource data and ROM of game `mode`, with `level` loaded as the
+// level load does it (mm4's effect list included).
+std::unique_ptr<Editor> demoEditor(int mode, int level = 0);
+void loadLevel(Editor& ed, int level);
+
+// Makes `screen` current and walks the sections as the main window does.
+void enterScreen(Editor& ed, int screen);
+
+// The case files of tests/data/<area> ending in `suffix`, sorted by name.
+QStringList dataFiles(const QString& area, const QString& suffix = ".txt");
+QByteArray readFile(const QString& path);
+std::vector<uint8_t> bytesOf(const QByteArray& bytes);
+QByteArray fromBytes(const std::vector<uint8_t>& bytes);
+// A case file's two parts: what comes before the line `marker` and what follows it.
+std::pair<QByteArray, QByteArray> splitCase(const QByteArray& file, const QByteArray& marker);
+// The words of one line of a case file, repeats spelled out: "00*3" is three words 00,
+// "[01 80]*2" is 01 80 01 80.
+QStringList words(const QString& line);
+
+} // namespace orvane::testing
