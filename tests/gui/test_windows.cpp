@@ -19,7 +19,6 @@
 #include <QtTest>
 
 #include "gui/app/Orvane_Main.h"
-#include "gui/app/ToolWindow.h"
 #include "gui/render/PictureArea.h"
 #include "gui/support/Harness.h"
 
@@ -112,38 +111,6 @@ private slots:
             }
         }
         QVERIFY2(s.messages.isEmpty(), qPrintable(s.messages.join('\n')));
-    }
-    // A tile painted in the TSA Table reaches the Structure Table through the hub.
-    void tablesOnTheMainWindow() {
-        StartedMain s("mm3");
-        for (Qt::Key key : {Qt::Key_B, Qt::Key_R})
-            QTest::keyClick(s.main.get(), key, Qt::ShiftModifier);
-        ToolWindow* str = s.main->shownWindow(WindowId::StrTable);
-        Editor& ed = s.main->editor();
-        const int block = ed.byte(ed.P(5) + 4 * 0x11); // used by structure 11
-        // A tile that looks different where the grid does not cover it (rows, columns 1-7).
-        const auto looks = [&](int t, int r) {
-            const int64_t at = ed.TileAddr[size_t(t)] + r;
-            return (ed.RomImage.atOffset(at) | ed.RomImage.atOffset(at + 8) << 8) & 0x7F7F;
-        };
-        const int old = ed.byte(ed.P(3) + block);
-        const auto differs = [&](int t) {
-            for (int r = 1; r < 8; ++r)
-                if (looks(t, r) != looks(old, r)) return true;
-            return false;
-        };
-        int tile = 0;
-        while (tile < 255 && !differs(tile))
-            ++tile;
-        ed.TileSelA = tile / 16;
-        ed.TileSelB = tile % 16;
-        const auto before = ed.Bitmaps[kBmpStrTable].pixels();
-        press(child<PictureArea>(s.main->shownWindow(WindowId::TSATable), "tsapic"),
-              Qt::RightButton, QPoint(16 * (block % 16) + 2, 16 * (block / 16) + 2));
-        QCOMPARE(int(ed.byte(ed.P(3) + block)), tile);
-        const auto after = ed.Bitmaps[kBmpStrTable].pixels();
-        str->Update_Level();
-        QVERIFY(after != before && ed.Bitmaps[kBmpStrTable].pixels() == after);
     }
 };
 

@@ -13,6 +13,11 @@ namespace orvane::testing {
 
 namespace {
 
+constexpr int64_t kBlockTiles = 0x1001, kBlockAttrs = 0x1401, kStructures = 0x1501,
+                  kLayouts = 0x2001, kPresets = 0x2801, kSettings = 0x2A01, kEffects = 0x2B01,
+                  kTileData = 0x8000;
+constexpr int kLastScreen = 13, kLastPreset = 9;
+
 uint8_t plane(int t, int r, int p) {
     return uint8_t(p ? t * 11 + r * 5 + 0x3C : t * 7 + r * 13 + 1);
 }
@@ -31,9 +36,9 @@ Editor blankEditor(int mode, int64_t romSize) {
              .ok)
         qFatal("level.dat does not assemble");
     ed.RomParams.resolveAbsolute(*ed.Res);
-    for (int c = 0; c < 256; ++c)
-        std::tie(ed.NesPal[size_t(c)], ed.NesPalDark[size_t(c)], ed.NesPalBright[size_t(c)]) =
-            std::tuple{nes(c), dark(c), bright(c)};
+    for (uint32_t c = 0; c < 256; ++c)
+        std::tie(ed.NesPal[c], ed.NesPalDark[c], ed.NesPalBright[c]) =
+            std::tuple{0x100000 + c, 0x200000 + c, 0x300000 + c};
     return ed;
 }
 
@@ -58,10 +63,6 @@ std::vector<int> peek(const Editor& ed, int64_t pos, int count) {
     return out;
 }
 
-int tileColour(int t, int row, int col) {
-    return 2 * ((plane(t, row, 1) >> (7 - col)) & 1) + ((plane(t, row, 0) >> (7 - col)) & 1);
-}
-
 Editor tableLevel(int mode, const std::vector<int>& map) {
     Editor ed = blankEditor(mode);
     for (int t = 0; t < 256; ++t) {
@@ -79,7 +80,7 @@ Editor tableLevel(int mode, const std::vector<int>& map) {
     for (int n = 0; n <= kLastScreen; ++n)
         ed.setByte(kPresets + n, n / 2);
     for (size_t i = 0; i < map.size(); ++i)
-        ed.setByte(kMap + int64_t(i), map[i]);
+        ed.setByte(ed.P(8) + int64_t(i), map[i]);
     for (int s = 0; s < 8; ++s) {
         poke(ed, kSettings + 2 * s, {s % 3, s + 1});
         ed.setByte(kEffects + s, s + 2);

@@ -14,24 +14,8 @@
 
 namespace orvane::testing {
 
-// Where the made-up level keeps its tables: 1-based positions, tiles at a 0-based offset.
-constexpr int64_t kBlockTiles = 0x1001, kBlockAttrs = 0x1401, kStructures = 0x1501,
-                  kLayouts = 0x2001, kPresets = 0x2801, kMap = 0x2901, kSettings = 0x2A01,
-                  kEffects = 0x2B01, kTileData = 0x8000;
-constexpr int kLastScreen = 13, kLastPreset = 9, kLastPalette = 7, kLastGfxSet = 5,
-              kLastEffect = 12;
-
-// Screen colours of NES colour c in the made-up colour tables: shown, dark, bright.
-constexpr uint32_t nes(int c) {
-    return 0x100000u + uint32_t(c);
-}
-constexpr uint32_t dark(int c) {
-    return 0x200000u + uint32_t(c);
-}
-constexpr uint32_t bright(int c) {
-    return 0x300000u + uint32_t(c);
-}
-
+// Colour c of the made-up NES palette: 0x100000 + c, its dark form 0x200000 + c, its
+// bright form 0x300000 + c, so a colour table shows which colour and which form it holds.
 // An editor of game `mode` with the made-up level's resource data over a zeroed image,
 // and recognisable colour tables.
 Editor blankEditor(int mode, int64_t romSize = 0x10000);
@@ -40,14 +24,13 @@ void setR10(Editor& ed, int k, int value);
 void poke(Editor& ed, int64_t pos, std::initializer_list<int> bytes);
 std::vector<int> peek(const Editor& ed, int64_t pos, int count);
 
-// The made-up level: quarter q of block b holds tile (b + 64q) mod 256; block b is of
-// type b / 16 in palette b mod 4; quarter q of structure s holds block (4s + q) mod 256;
-// cell c of preset p holds structure (7p + c) mod 256; screens 2k and 2k + 1 show preset
-// k; the scroll map `map`, section s with settings (s mod 3, s + 1) and effect s + 2;
-// tiles whose pixels differ by tile and row. Screen 0 is current.
+// The made-up level (its table positions are listed in level.dat): quarter q of block b
+// holds tile (b + 64q) mod 256; block b is of type b / 16 in palette b mod 4; quarter q of
+// structure s holds block (4s + q) mod 256; cell c of preset p holds structure (7p + c) mod
+// 256; screens 2k and 2k + 1 show preset k; the scroll map `map`, section s with settings
+// (s mod 3, s + 1) and effect s + 2; tiles at 0-based offset 8000 whose pixels differ by
+// tile and row. Screen 0 is current.
 Editor tableLevel(int mode, const std::vector<int>& map = {0x22, 0x80, 0xA1, 0x00});
-// Colour (0..3) of pixel (row, col) of tile t of the made-up level.
-int tileColour(int t, int row, int col);
 
 // The demo bundle's resource data and ROM of game `mode`, with `level` loaded as the
 // level load does it (mm4's effect list included).

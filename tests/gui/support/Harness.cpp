@@ -9,10 +9,27 @@
 
 namespace orvane {
 
+namespace {
+// "name", "name(a)" or "name(a,b)".
+QString call(const QString& name, int a, int b) {
+    return a < 0   ? name
+           : b < 0 ? QString("%1(%2)").arg(name).arg(a)
+                   : QString("%1(%2,%3)").arg(name).arg(a).arg(b);
+}
+} // namespace
+
 void FakeHub::rec(const QString& name, int a, int b) {
-    calls << (a < 0   ? name
-              : b < 0 ? QString("%1(%2)").arg(name).arg(a)
-                      : QString("%1(%2,%3)").arg(name).arg(a).arg(b));
+    calls << call(name, a, b);
+}
+
+void RecordingWindow::rec(const QString& what, int a, int b) {
+    m_log << m_name + "." + call(what, a, b);
+}
+
+QString windowName(WindowId id) {
+    static const char* const kNames[] = {"PalEd",  "TileTable", "TSATable", "StrTable", "ScreenEd",
+                                         "EnemEd", "MiscEd",    "Config",   "DumpRes",  "PalChart"};
+    return kNames[int(id)];
 }
 
 DemoHome::DemoHome(const QString& mode) : m_mode(mode) {
@@ -38,13 +55,6 @@ void DemoHome::write(const QString& name, const QByteArray& bytes) {
     QFile f(path(name));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(name));
-}
-
-void DemoHome::writeConfig(const QList<QPair<QString, QString>>& quoted) {
-    QByteArray bytes;
-    for (const auto& [key, value] : quoted)
-        bytes += (key + "=\"" + value + "\"\r\n").toLocal8Bit();
-    write("orvane.cfg", bytes + "palanim=#0;\r\n/\r\n");
 }
 
 StartedMain::StartedMain(const QString& mode,

@@ -10,6 +10,7 @@
 
 #include "gui/app/Hub.h"
 #include "gui/app/StartupOptions.h"
+#include "gui/app/ToolWindow.h"
 #include "support/TestLevel.h"
 
 namespace orvane {
@@ -57,6 +58,30 @@ private:
     void rec(const QString& name, int a = -1, int b = -1);
 };
 
+// A tool window that records every refresh it gets as "NAME.Update_Block(7)" in `log`.
+class RecordingWindow : public ToolWindow {
+public:
+    RecordingWindow(Hub& hub, QWidget* parent, QString name, QStringList& log)
+        : ToolWindow(hub, parent), m_name(std::move(name)), m_log(log) {}
+    void Update() override { rec("Update"); }
+    void Update_Level() override { rec("Update_Level"); }
+    void Update_BGPal(int upd) override { rec("Update_BGPal", upd); }
+    void Update_Scrn() override { rec("Update_Scrn"); }
+    void Update_Block(int b) override { rec("Update_Block", b); }
+    void Update_StrBlock(int s, int q) override { rec("Update_StrBlock", s, q); }
+    void Update_ScrnStr(int y, int x) override { rec("Update_ScrnStr", y, x); }
+    void Update_Global_Pal() override { rec("Update_Global_Pal"); }
+    void CurStrSet(int upd) override { rec("CurStrSet", upd); }
+    void showPicture(int id) override { rec("showPicture", id); }
+
+private:
+    void rec(const QString& what, int a = -1, int b = -1);
+    QString m_name;
+    QStringList& m_log;
+};
+// The name of a tool window as recordings and object names spell it: "TSATable".
+QString windowName(WindowId id);
+
 // A private copy of the demo bundle (configuration, resource data, palette and the demo
 // ROM of one game) in a temporary folder, so a test may save, dump and rewrite there.
 class DemoHome {
@@ -67,8 +92,6 @@ public:
     StartupOptions options() const;
     QByteArray read(const QString& name) const;
     void write(const QString& name, const QByteArray& bytes);
-    // Rewrites orvane.cfg with these quoted entries and palanim 0.
-    void writeConfig(const QList<QPair<QString, QString>>& quoted);
 
 private:
     QTemporaryDir m_dir;

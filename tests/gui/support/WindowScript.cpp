@@ -42,13 +42,6 @@ struct WindowHub : FakeHub {
     }
 };
 
-class StrTableStandIn : public ToolWindow {
-public:
-    using ToolWindow::ToolWindow;
-    QStringList* calls = nullptr;
-    void CurStrSet(int upd) override { *calls << QString("CurStrSet(%1)").arg(upd); }
-};
-
 Qt::MouseButtons buttons(const QString& word) {
     Qt::MouseButtons b;
     for (const QString& name : word.split('+'))
@@ -73,7 +66,7 @@ private:
 
     WindowHub m_hub;
     ToolWindow* m_window = nullptr;
-    std::unique_ptr<StrTableStandIn> m_strTable;
+    std::unique_ptr<RecordingWindow> m_strTable;
     std::map<QString, uint64_t> m_versions;
 };
 
@@ -112,8 +105,7 @@ bool WindowScript::command(const QString& cmd, QStringList& args, QStringList& g
         m_window->show();
         m_hub.calls.clear();
     } else if (cmd == "strtable") {
-        m_strTable = std::make_unique<StrTableStandIn>(m_hub);
-        m_strTable->calls = &m_hub.calls;
+        m_strTable = std::make_unique<RecordingWindow>(m_hub, nullptr, "StrTable", m_hub.calls);
         m_strTable->show();
         m_hub.strTable = m_strTable.get();
     } else if (cmd == "press" || cmd == "release") {

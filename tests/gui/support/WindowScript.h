@@ -4,7 +4,7 @@
 // driven as a person drives it. Besides the core commands:
 // Set-up:   open ScreenEd|TSATable|StrTable|TileTable (made, refreshed and shown as the
 //           main window opens it; the calls so far dropped) | strtable (a Structure Table
-//           stand-in shown beside it, recording "CurStrSet(1)")
+//           stand-in shown beside it, recording "StrTable.CurStrSet(1)")
 // Gestures: press/release NAME BUTTON X Y | drag NAME BUTTONS X Y (left, right, middle or
 //           left+right) | type NAME TEXT (over the field's text) | paste NAME TEXT
 //           | spin NAME STEPS (+2: the up button twice) | click NAME | choose NAME N (a click

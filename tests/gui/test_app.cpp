@@ -1,0 +1,453 @@
+// The application shell on the real main window over a copy of the demo bundle: start-up
+// and its failures, level navigation, the shared keys, Save / Load Backup / Test!, the
+// dump and miscellany windows; the Configuration window (every keystroke rewrites
+// orvane.cfg); the file dialog's filters; and the hub's refresh chain, with windows that
+// record every call standing in for the real ones.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/mapedit/ScreenDrawing.h"
+#include "core/resdata/DumpPage.h"
+#include "core/resdata/PadFile.h"
+#include "core/resdata/ResString.h"
+#include "gui/app/Config.h"
+#include "gui/app/Orvane_Main.h"
+#include "gui/app/ToolWindow.h"
+#include "gui/app/clsDialog.h"
+#include "gui/resdata/DumpRes.h"
+#include "gui/support/Harness.h"
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+// The real main window on the demo with orvane.cfg holding `config`, and its
+// Configuration window opened as the menu opens it.
+struct Opened : StartedMain {
+    Config* w = nullptr;
+    explicit Opened(const QByteArray& config)
+        : StartedMain("mm3", [&](DemoHome& h, StartupOptions&) { h.write("orvane.cfg", config); }) {
+        main->openWindow(WindowId::Config);
+        w = qobject_cast<Config*>(main->shownWindow(WindowId::Config));
+    }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(w, name); }
+    QByteArray config() const { return home.read("orvane.cfg"); }
+};
+
+const QByteArray kConfig("datfile=\"orvane.dat\"\r\npalanim=#0;\r\npalfile=\"nes.pal\"\r\n"
+                         "emufname=\"\"\r\n/\r\n");
+
+class HubUnderTest : public Orvane_Main {
+public:
+    using Orvane_Main::Orvane_Main;
+    QStringList log;
+
+protected:
+    ToolWindow* makeWindow(WindowId id) override {
+        return new RecordingWindow(*this, this, windowName(id), log);
+    }
+};
+
+// The real hub started on the demo, with these windows opened (in this order) and then
+// the `hidden` ones hidden; the log starts empty.
+struct Fixture {
+    DemoHome home{"mm3"};
+    HubUnderTest hub{home.options()};
+    Fixture(std::initializer_list<WindowId> open, std::initializer_list<WindowId> hidden) {
+        hub.setMessageSink([](const QString& t) { QFAIL(qPrintable(t)); });
+        if (!hub.startUp()) qFatal("start-up failed");
+        hub.paletteTimer()->stop();
+        for (WindowId id : open)
+            hub.openWindow(id);
+        for (WindowId id : hidden)
+            hub.existingWindow(id)->hide();
+        hub.log.clear();
+    }
+};
+
+QStringList bgPal(const QStringList& shown) {
+    QStringList out{"EnemEd.Update_Global_Pal"};
+    for (const QString& w : shown)
+        out << w + ".Update_BGPal(1)";
+    return out;
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    // The mode answer is taken in any case; the log holds the ROM, the game and one line
+    // per assembled section; the demo configuration starts the animation.
+    void startUp() {
+        for (const QString mode : {"mm3", "mm4", "mm5"}) {
+            StartedMain s(mode, [&](DemoHome&, StartupOptions& o) { o.mode = mode.toUpper(); });
+            QVERIFY2(s.main, qPrintable(s.messages.join('\n')));
+            const QStringList log = s.main->logLines();
+            QCOMPARE(log.mid(0, 3), (QStringList{"Opened \"" + s.home.romPath() + "\"",
+                                                 "Editing mode: Megaman " + mode.right(1), "--"}));
+            QCOMPARE(log.size(), 3 + s.main->editor().Res->ResSectionCount);
+            for (const QString& line : log.mid(3))
+                QVERIFY2(QRegularExpression("^\\$[0-9A-F]+: [a-z0-9_&]*$").match(line).hasMatch(),
+                         qPrintable(line));
+            QVERIFY(s.animating && s.messages.isEmpty() &&
+                    s.main->paletteTimer()->interval() == 15);
+        }
+    }
+    // Each failed start-up ends with a non-zero status and a message naming what failed.
+    void startUpFailures_data() {
+        QTest::addColumn<QString>("file"); // rewritten, removed when empty; "rom": the ROM named
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no configuration") << "orvane.cfg" << QByteArray() << "orvane.cfg";
+        QTest::newRow("no datfile entry") << "orvane.cfg" << QByteArray("palanim=#0;\r\n/\r\n")
+                                          << "Cant find config ID: datfile\nNo resource data file";
+        QTest::newRow("no resource data")
+            << "orvane.cfg" << QByteArray("datfile=\"no.dat\"\r\n/\r\n") << "no.dat";
+        QTest::newRow("assembler limit")
+            << "orvane.dat" << QByteArray("{a !1 }\r\n\r\n%300=a") << "orvane.dat\", line 3";
+        QTest::newRow("ROM vanished") << "rom" << QByteArray("gone.nes") << "gone.nes";
+    }
+    void startUpFailures() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        StartedMain s("mm3", [&](DemoHome& home, StartupOptions& o) {
+            if (file == "rom")
+                o.rom = home.path(bytes);
+            else if (bytes.isEmpty())
+                QFile::remove(home.path(file));
+            else
+                home.write(file, bytes);
+        });
+        QVERIFY(!s.main && s.exitCode != 0);
+        QVERIFY2(s.messages.join('\n').contains(message), qPrintable(s.messages.join('\n')));
+    }
+    // Without options the two questions are asked in boxes; cancelling the ROM dialog ends
+    // the program quietly, touching no file.
+    void questionsAskedWithoutOptions() {
+        DemoHome home("mm5");
+        StartupOptions o;
+        o.home = home.path("");
+        Orvane_Main w(o);
+        QStringList seen;
+        w.setMessageSink([&](const QString& t) { seen << "message " + t; });
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+                seen << input->labelText();
+                input->setTextValue("MM5");
+                input->accept();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                seen << files->windowTitle() << files->nameFilters().join(';')
+                     << files->directory().absolutePath();
+                files->reject();
+            }
+        });
+        driver.start(20);
+        QVERIFY(!w.startUp() && w.exitCode() == 0 && w.logLines().isEmpty());
+        QCOMPARE(seen, (QStringList{"Input Editing Mode ('mm3', 'mm4' or 'mm5').",
+                                    "Select Megaman 5 ROM", "nes roms (*.nes);all files (*)",
+                                    QDir(home.path("")).absolutePath()}));
+        QVERIFY(!QFile::exists(home.path("backup.rom")));
+    }
+    // F6 and F7 (whatever the modifiers), and the menu, stop at the first and last level;
+    // Shift alone with T, B, R, S opens a tool window.
+    void keysAndLevels() {
+        StartedMain s("mm5");
+        const Editor& ed = s.main->editor();
+        const int64_t base0 = ed.LevelBase;
+        QTest::keyClick(s.main.get(), Qt::Key_F6);
+        for (int n = 1; n <= ed.lastLevel() + 1; ++n)
+            QTest::keyClick(s.main.get(), Qt::Key_F7, n % 2 ? Qt::AltModifier : Qt::NoModifier);
+        QCOMPARE(std::make_pair(ed.CurLevel, ed.LevelBase),
+                 std::make_pair(ed.lastLevel(), base0 + 8192 * ed.lastLevel()));
+        child<QAction>(s.main.get(), "Level_Previous")->trigger();
+        QCOMPARE(ed.CurLevel, ed.lastLevel() - 1);
+        for (int n = 0; n <= ed.lastLevel(); ++n)
+            QTest::keyClick(s.main.get(), Qt::Key_F6, Qt::ControlModifier);
+        QCOMPARE(std::make_pair(ed.CurLevel, ed.LevelBase), std::make_pair(0, base0));
+        const Qt::Key keys[] = {Qt::Key_T, Qt::Key_B, Qt::Key_R, Qt::Key_S};
+        const WindowId ids[] = {WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
+                                WindowId::ScreenEd};
+        for (int i = 0; i < 4; ++i) {
+            const Qt::Key key = keys[i];
+            const WindowId id = ids[i];
+            for (auto m : {Qt::KeyboardModifiers(), Qt::ShiftModifier | Qt::ControlModifier,
+                           Qt::ShiftModifier | Qt::AltModifier})
+                QTest::keyClick(s.main.get(), key, m);
+            QVERIFY(!s.main->existingWindow(id));
+            QTest::keyClick(s.main.get(), key, Qt::ShiftModifier);
+            QVERIFY(s.main->shownWindow(id));
+        }
+    }
+    // Save (F5, with any modifiers) copies the ROM file to backup.rom, then writes the image,
+    // leaving no temporary file; Load Backup (F8) takes the first image-size bytes of the
+    // backup and touches no file, and the windows show it. Failures name the file and lose
+    // nothing: no backup, a backup too short, backup.rom a folder, and a folder where the
+    // new ROM file would go.
+    void saveAndLoadBackup() {
+        StartedMain s("mm4");
+        Editor& ed = s.main->editor();
+        const QByteArray original = s.home.read("mm4-demo.nes");
+        QTest::keyClick(s.main.get(), Qt::Key_F8);
+        ed.setByte(0x100, ed.byte(0x100) ^ 0xFF);
+        QTest::keyClick(s.main.get(), Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier);
+        const QByteArray saved = fromBytes(ed.RomImage.bytes());
+        QVERIFY(s.home.read("mm4-demo.nes") == saved && s.home.read("backup.rom") == original);
+        QVERIFY(!QFile::exists(s.home.romPath() + ".orvane-tmp"));
+        s.home.write("backup.rom", original + "longer");
+        QTest::keyClick(s.main.get(), Qt::Key_S, Qt::ShiftModifier); // the Screen Editor shows
+        ed.setByte(screenCellPosition(ed, 0, 0), ed.byte(screenCellPosition(ed, 0, 0)) ^ 1);
+        s.main->Update_Scrn();
+        child<QAction>(s.main.get(), "File_Back")->trigger();
+        QVERIFY(fromBytes(ed.RomImage.bytes()) == original && s.home.read("mm4-demo.nes") == saved);
+        WinBitmap screen; // the loaded backup, shown
+        screen.InitBitmap(256, 256);
+        DrawScreen(screen, ed);
+        QVERIFY(screen.pixels() == ed.Bitmaps[kBmpScreenEd].pixels());
+        QTest::keyClick(s.main.get(), Qt::Key_F5); // the backup now holds the state saved before
+        QVERIFY(s.home.read("backup.rom") == saved && s.home.read("mm4-demo.nes") == original);
+        s.home.write("backup.rom", QByteArray(100, 1));
+        QTest::keyClick(s.main.get(), Qt::Key_F8);
+        QFile::remove(s.home.path("backup.rom"));
+        QVERIFY(QDir(s.home.path("")).mkpath("backup.rom/x"));
+        ed.setByte(0x100, 0);
+        QTest::keyClick(s.main.get(), Qt::Key_F5);
+        QVERIFY(QDir(s.home.path("backup.rom")).removeRecursively());
+        QVERIFY(QDir(s.home.path("")).mkpath("mm4-demo.nes.orvane-tmp/x"));
+        QTest::keyClick(s.main.get(), Qt::Key_F5);
+        QVERIFY(s.home.read("mm4-demo.nes") == original && s.messages.size() == 4);
+        QCOMPARE(s.messages[0], QString("No backup!"));
+        QVERIFY(s.messages[1].contains(s.home.path("backup.rom")) &&
+                s.messages[2].contains(s.home.path("backup.rom")));
+        QVERIFY(s.messages[3].contains(s.home.romPath()));
+    }
+    // Test! starts the configured program with the ROM path as its one argument.
+    void testStartsTheEmulator() {
+        StartedMain s("mm3");
+        QVERIFY(QDir(s.home.path("")).mkpath("my emu"));
+        const QString record = s.home.path("args.txt");
+        s.home.write("my emu/fake emu.sh",
+                     QString("#!/bin/sh\nfor a in \"$@\"; do echo \"$a\"; done > '%1.part'\n"
+                             "mv '%1.part' '%1'\n")
+                         .arg(record)
+                         .toLocal8Bit());
+        QFile::setPermissions(s.home.path("my emu/fake emu.sh"),
+                              QFile::ReadOwner | QFile::ExeOwner);
+        s.main->SetConfigText("emufname", s.home.path("my emu/fake emu.sh"));
+        QTest::keyClick(s.main.get(), Qt::Key_F9);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
+        QCOMPARE(QString::fromLocal8Bit(s.home.read("args.txt")), s.home.romPath() + "\n");
+        s.main->SetConfigText("emufname", s.home.path("no such emulator"));
+        child<QAction>(s.main.get(), "Tools_Test")->trigger();
+        s.main->SetConfigText("emufname", "");
+        QTest::keyClick(s.main.get(), Qt::Key_F9);
+        QCOMPARE(s.messages.size(), 2);
+        QVERIFY(s.messages[0].contains("no such emulator"));
+        QCOMPARE(s.messages[1], QString("Set Emulator location in Config first!"));
+    }
+    // The dump window pages with its keys (which go no further: F5 does not save), shows
+    // characters, and writes orvane.pad; the miscellany window lists the game's tracks and
+    // is made again after closing.
+    void dumpAndMiscellany() {
+        StartedMain s("mm4");
+        const Editor& ed = s.main->editor();
+        child<QPushButton>(s.main.get(), "Command1")->click();
+        auto* dump = qobject_cast<DumpRes*>(s.main->shownWindow(WindowId::DumpRes));
+        const Qt::Key keys[] = {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageDown,
+                                Qt::Key_Home};
+        const int pages[] = {0, 1, 511, 511, 0};
+        for (int i = 0; i < 5; ++i) {
+            const Qt::Key key = keys[i];
+            const int page = pages[i];
+            QTest::keyClick(dump, key);
+            QCOMPARE(dump->page(), page);
+        }
+        QCOMPARE(dump->shownLines(), dumpPageText(*ed.Res, 0, DumpMode::Hex));
+        child<QPushButton>(dump, "Ascdo")->click();
+        QCOMPARE(dump->shownLines(), dumpPageText(*ed.Res, 0, DumpMode::Chars));
+        QTest::keyClick(dump, Qt::Key_F5);
+        child<QPushButton>(dump, "Dumpdo")->click();
+        QVERIFY(!QFile::exists(s.home.path("backup.rom")) &&
+                s.home.read("orvane.pad") == fromBytes(padFileBytes(*ed.Res)));
+        child<QAction>(s.main.get(), "Level_Misc")->trigger();
+        auto* combo = child<QComboBox>(s.main->shownWindow(WindowId::MiscEd), "MusicCombo");
+        QVERIFY(combo->count() == ed.P(57) && combo->currentIndex() == -1);
+        QCOMPARE(combo->itemText(combo->count() - 1).toStdString(),
+                 ResString(*ed.Res, ed.R(27, ed.P(57) - 1)));
+        s.main->shownWindow(WindowId::MiscEd)->close();
+        QTRY_VERIFY(!s.main->existingWindow(WindowId::MiscEd));
+    }
+    // Each keystroke is stored at once, the caret staying after it; a double quote is not
+    // taken (the file could not hold it); the palette name is stored, not read.
+    void typing() {
+        Opened o(kConfig);
+        QCOMPARE(o.field("PALTB")->cursorPosition(), 1); // a quiet fill of an empty field
+        const uint32_t colour = o.main->editor().NesPal[1];
+        QTest::keyClicks(o.field("EmuTB"), "xy");
+        QTest::keyClick(o.field("EmuTB"), Qt::Key_Z, Qt::ControlModifier); // refreshes keep undo
+        QVERIFY2(o.config().contains("emufname=\"\""), o.config().constData());
+        QTest::keyClicks(o.field("EmuTB"), "ab");
+        o.field("EmuTB")->setCursorPosition(1);
+        QTest::keyClicks(o.field("EmuTB"), "XY");
+        QCOMPARE(o.field("EmuTB")->cursorPosition(), 3);
+        o.field("EmuTB")->end(false);
+        QTest::keyClicks(o.field("EmuTB"), "\"");
+        o.field("PALTB")->selectAll();
+        QTest::keyClicks(o.field("PALTB"), "p");
+        QCOMPARE(o.config(), QByteArray(kConfig)
+                                 .replace("nes.pal", "p")
+                                 .replace("emufname=\"\"", "emufname=\"aXYb\""));
+        QCOMPARE(o.field("EmuTB")->text(), QString("aXYb"));
+        QVERIFY(o.main->editor().NesPal[1] == colour && o.messages.isEmpty());
+    }
+    // Without an emufname entry each keystroke reports the failed set and lookup, and the
+    // field empties again.
+    void typingWithoutTheKey() {
+        Opened o("datfile=\"orvane.dat\"\r\npalanim=#0;\r\npalfile=\"nes.pal\"\r\n/\r\n");
+        QTest::keyClicks(o.field("EmuTB"), "a");
+        QCOMPARE(o.messages,
+                 QStringList({"Cant find config ID: emufname", "Cant set config ID: emufname",
+                              "Cant find config ID: emufname"}));
+        QVERIFY(o.field("EmuTB")->text().isEmpty());
+    }
+    // The box starts clear, so opening with palanim set ticks it, which counts as a click:
+    // palanim is stored as 1 and the animation runs. A click switches both.
+    void animationSwitch() {
+        for (const auto& [palanim, on] : {std::pair{"2", true}, {"0", false}}) {
+            Opened o(QByteArray(kConfig).replace("#0", "#" + QByteArray(palanim)));
+            QCOMPARE(o.main->paletteTimer()->isActive(), on);
+            QVERIFY(o.config().contains(on ? "palanim=#1;" : "palanim=#0;"));
+            auto* box = child<QCheckBox>(o.w, "PACheck");
+            QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+            QCOMPARE(o.main->paletteTimer()->isActive(), !on);
+            QVERIFY(o.config().contains(on ? "palanim=#0;" : "palanim=#1;"));
+        }
+    }
+    // The pickers ask with their title and filter; a chosen file is stored and shown, a
+    // cancel changes nothing.
+    void pickers() {
+        Opened o(kConfig);
+        for (const auto& [button, field, title, answer] :
+             {std::tuple{"EmuBrowseBtn", "EmuTB", "Pick the Emu..", ""},
+              {"EmuBrowseBtn", "EmuTB", "Pick the Emu..", "/usr/my emu"},
+              {"PALBrowseBtn", "PALTB", "Pick the Palette..", "/home/u/fceu.pal"}}) {
+            QStringList asked;
+            o.w->setFilePicker([&](const QString& t, const QString& f) {
+                asked << t << f.section('|', 1, 1);
+                return QString(answer);
+            });
+            QTest::mouseClick(child<QPushButton>(o.w, button), Qt::LeftButton);
+            QCOMPARE(asked, (QStringList{title, field[0] == 'E' ? "*.exe" : "*.pal"}));
+            if (*answer) QCOMPARE(o.field(field)->text(), QString(answer));
+        }
+        QCOMPARE(o.config(), QByteArray(kConfig)
+                                 .replace("nes.pal", "/home/u/fceu.pal")
+                                 .replace("emufname=\"\"", "emufname=\"/usr/my emu\""));
+    }
+    // Keys stay in this window (F5 typing a path must not save); "Reload Now" reads the
+    // palette file again and shows its colours.
+    void keysAndReload() {
+        Opened o(kConfig);
+        QTest::keyClick(o.w, Qt::Key_F5);
+        QTest::keyClick(o.field("EmuTB"), Qt::Key_F9);
+        QVERIFY(!QFile::exists(o.home.path("backup.rom")) && o.messages.isEmpty());
+        o.home.write("nes.pal", QByteArray("\x01\x02\x03\x04\x05\x06", 6));
+        QTest::mouseClick(child<QPushButton>(o.w, "PALReloadBtn"), Qt::LeftButton);
+        const Editor& ed = o.main->editor();
+        QVERIFY(ed.NesPal[1] == 0x040506u && ed.NesPal[2] == 0);
+    }
+    // The file dialog's filters in Qt's spelling: pairs of description and patterns.
+    void dialogFilters() {
+        for (const auto& [filter, qt] : std::initializer_list<std::pair<QString, QStringList>>{
+                 {"nes roms (*.nes)|*.nes|all files (*.*)|*.*",
+                  {"nes roms (*.nes)", "all files (*)"}},
+                 {"nes roms (*.nes)|*.nes|", {"nes roms (*.nes)"}},
+                 {"Palettes|*.pal", {"Palettes (*.pal)"}},
+                 {"Images (*.bmp;*.png)|*.bmp;*.png", {"Images (*.bmp *.png)"}},
+                 {"Programs (*.exe)|*", {"Programs (*.exe) (*)"}},
+                 {"|*.nes", {"*.nes (*.nes)"}},
+                 {"A||B|*.b", {"B (*.b)"}},
+                 {"just words", {}}})
+            QCOMPARE(clsDialog::nameFilters(filter), qt);
+    }
+    void forwardsToShownWindowsInOrder() {
+        // Opened in another order than the forwarding order; the Tile Table opened, then
+        // hidden; the Palette Chart never opened.
+        Fixture f({WindowId::EnemEd, WindowId::ScreenEd, WindowId::StrTable, WindowId::TileTable,
+                   WindowId::TSATable, WindowId::PalEd},
+                  {WindowId::TileTable});
+        HubUnderTest& hub = f.hub;
+        Editor& ed = hub.editor();
+        const QStringList shown{"PalEd", "TSATable", "StrTable", "ScreenEd", "EnemEd"};
+        const QStringList screen{"EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
+                                 "EnemEd.Update_Scrn"};
+        const std::pair<std::function<void()>, QStringList> steps[] = {
+            {[&] { hub.Update_Block(7); },
+             {"StrTable.Update_Block(7)", "ScreenEd.Update_Block(7)", "EnemEd.Update_Block(7)"}},
+            {[&] { hub.Update_StrBlock(0x21, 2); },
+             {"ScreenEd.Update_StrBlock(33,2)", "EnemEd.Update_StrBlock(33,2)"}},
+            {[&] { hub.Update_ScrnStr(1, 4); }, {"EnemEd.Update_ScrnStr(1,4)"}},
+            {[&] { hub.Update_BGPal(1, 0); }, bgPal(shown)},
+            // A screen change: sprite set-up (colours copied), the screen windows, the palette
+            // (its animations restarted).
+            {[&] {
+                 ed.PalAnimWait.fill(3);
+                 hub.Update_Scrn();
+                 QVERIFY(ed.PalAnimWait == (std::array<int, 4>{}));
+             },
+             screen + bgPal(shown)},
+            // A level load: the level windows in order, then the screen change.
+            {[&] { hub.Update_Level(); },
+             QStringList{"PalEd.Update_Level", "TSATable.Update_Level", "StrTable.Update_Level",
+                         "ScreenEd.Update_Level", "EnemEd.Update_Level"} +
+                 screen + bgPal(shown)},
+            // The Enemy Editor repaints its swatches even when hidden; nobody else is told.
+            {[&] {
+                 hub.existingWindow(WindowId::EnemEd)->hide();
+                 hub.Update_Global_Pal();
+             },
+             {"EnemEd.Update_Global_Pal"}},
+            {[&] { hub.Update_Block(9); },
+             {"StrTable.Update_Block(9)", "ScreenEd.Update_Block(9)"}}};
+        for (const auto& [step, calls] : steps) {
+            hub.log.clear();
+            step();
+            QCOMPARE(hub.log, calls);
+        }
+        QVERIFY(!ed.ForcePalLoad); // a level load forces its palette load only
+    }
+    // The animation tick shows the pictures of every existing window, shown or not, in its
+    // fixed order, after copying the colours; and does nothing when no frame advances.
+    void animationTickShowsPictures() {
+        Fixture f({WindowId::StrTable, WindowId::ScreenEd, WindowId::TSATable, WindowId::PalEd},
+                  {WindowId::ScreenEd});
+        Editor& ed = f.hub.editor();
+        ed.PalAnimId.fill(0);
+        QVERIFY(!f.hub.paletteAnimationTick() && f.hub.log.isEmpty());
+        // Animation 0 of this game: two frames, no delay, from slot 9, on palette 2.
+        testing::poke(ed, 75281, {0});
+        testing::poke(ed, 75295, {1, 0, 9, 1, 2});
+        ed.PalAnimId[2] = 0x80;
+        QVERIFY(f.hub.paletteAnimationTick());
+        QCOMPARE(f.hub.log, (QStringList{"PalEd.showPicture(1)", "TSATable.showPicture(3)",
+                                         "TSATable.showPicture(4)", "StrTable.showPicture(5)",
+                                         "ScreenEd.showPicture(6)"}));
+        for (int j = 0; j < 3; ++j)
+            QCOMPARE(ed.Bitmaps[kBmpScreenEd].colours()[size_t(9 + j)],
+                     ed.NesPal[ed.byte(75167 + 6 + j)]);
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "test_app.moc"
