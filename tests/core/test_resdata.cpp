@@ -113,26 +113,11 @@ private slots:
         QCOMPARE(int(pad[1 + 2 * 256]) | int(pad[2 + 2 * 256]) << 8, 32767);
         QVERIFY(!assemble(source + "{one_more }").result.ok && !assemble(source + "!1").result.ok);
     }
-    // The hexadecimal fields' reader: either case, non-digits taking a position, the last
-    // eight characters counting, wrapping to a signed 32-bit value.
+    // The hexadecimal fields' reader: the rows of tests/data/tables/hexval.txt.
     void hexVal() {
-        const std::string texts[] = {"",
-                                     "1F",
-                                     "aBcDeF",
-                                     "1G",
-                                     "xyz",
-                                     " 1",
-                                     "1 ",
-                                     "-1",
-                                     "80000000",
-                                     "FFFFFFFF",
-                                     "123456789",
-                                     "FFFFFFFFF1",
-                                     std::string(1000, 'F') + "00000010"};
-        const int values[] = {0,  0x1F,       0xABCDEF, 0x10, 0, 1, 0x10, 1, int(0x80000000),
-                              -1, 0x23456789, -15,      0x10};
-        for (size_t i = 0; i < std::size(texts); ++i)
-            QCOMPARE(HexVal(texts[i]), values[i]);
+        for (const auto& [text, value] : quotedRows("tables/hexval.txt"))
+            QCOMPARE(HexVal(text.toStdString()), int(value.toUInt(nullptr, 16)));
+        QCOMPARE(HexVal(std::string(1000, 'F') + "00000010"), 0x10);
     }
     // A string runs up to a value of 255 or more, or the end of the values; a negative
     // value gives its low byte.

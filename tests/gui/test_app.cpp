@@ -73,13 +73,6 @@ struct Fixture {
     }
 };
 
-QStringList bgPal(const QStringList& shown) {
-    QStringList out{"EnemEd.Update_Global_Pal"};
-    for (const QString& w : shown)
-        out << w + ".Update_BGPal(1)";
-    return out;
-}
-
 } // namespace
 
 class TestApp : public QObject {
@@ -176,12 +169,10 @@ private slots:
         for (int n = 0; n <= ed.lastLevel(); ++n)
             QTest::keyClick(s.main.get(), Qt::Key_F6, Qt::ControlModifier);
         QCOMPARE(std::make_pair(ed.CurLevel, ed.LevelBase), std::make_pair(0, base0));
-        const Qt::Key keys[] = {Qt::Key_T, Qt::Key_B, Qt::Key_R, Qt::Key_S};
-        const WindowId ids[] = {WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
-                                WindowId::ScreenEd};
-        for (int i = 0; i < 4; ++i) {
-            const Qt::Key key = keys[i];
-            const WindowId id = ids[i];
+        for (const auto& [key, id] : {std::pair{Qt::Key_T, WindowId::TileTable},
+                                      {Qt::Key_B, WindowId::TSATable},
+                                      {Qt::Key_R, WindowId::StrTable},
+                                      {Qt::Key_S, WindowId::ScreenEd}}) {
             for (auto m : {Qt::KeyboardModifiers(), Qt::ShiftModifier | Qt::ControlModifier,
                            Qt::ShiftModifier | Qt::AltModifier})
                 QTest::keyClick(s.main.get(), key, m);
@@ -221,7 +212,7 @@ private slots:
         QTest::keyClick(s.main.get(), Qt::Key_F8);
         QFile::remove(s.home.path("backup.rom"));
         QVERIFY(QDir(s.home.path("")).mkpath("backup.rom/x"));
-        ed.setByte(0x100, 0);
+        ed.setByte(0x100, ed.byte(0x100) ^ 0xFF); // a failed save must not write this
         QTest::keyClick(s.main.get(), Qt::Key_F5);
         QVERIFY(QDir(s.home.path("backup.rom")).removeRecursively());
         QVERIFY(QDir(s.home.path("")).mkpath("mm4-demo.nes.orvane-tmp/x"));
@@ -264,12 +255,11 @@ private slots:
         const Editor& ed = s.main->editor();
         child<QPushButton>(s.main.get(), "Command1")->click();
         auto* dump = qobject_cast<DumpRes*>(s.main->shownWindow(WindowId::DumpRes));
-        const Qt::Key keys[] = {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageDown,
-                                Qt::Key_Home};
-        const int pages[] = {0, 1, 511, 511, 0};
-        for (int i = 0; i < 5; ++i) {
-            const Qt::Key key = keys[i];
-            const int page = pages[i];
+        for (const auto& [key, page] : {std::pair{Qt::Key_PageUp, 0},
+                                        {Qt::Key_PageDown, 1},
+                                        {Qt::Key_End, 511},
+                                        {Qt::Key_PageDown, 511},
+                                        {Qt::Key_Home, 0}}) {
             QTest::keyClick(dump, key);
             QCOMPARE(dump->page(), page);
         }
@@ -367,63 +357,46 @@ private slots:
         const Editor& ed = o.main->editor();
         QVERIFY(ed.NesPal[1] == 0x040506u && ed.NesPal[2] == 0);
     }
-    // The file dialog's filters in Qt's spelling: pairs of description and patterns.
+    // The file dialog's filters in Qt's spelling: tests/data/tables/dialog-filters.txt.
     void dialogFilters() {
-        for (const auto& [filter, qt] : std::initializer_list<std::pair<QString, QStringList>>{
-                 {"nes roms (*.nes)|*.nes|all files (*.*)|*.*",
-                  {"nes roms (*.nes)", "all files (*)"}},
-                 {"nes roms (*.nes)|*.nes|", {"nes roms (*.nes)"}},
-                 {"Palettes|*.pal", {"Palettes (*.pal)"}},
-                 {"Images (*.bmp;*.png)|*.bmp;*.png", {"Images (*.bmp *.png)"}},
-                 {"Programs (*.exe)|*", {"Programs (*.exe) (*)"}},
-                 {"|*.nes", {"*.nes (*.nes)"}},
-                 {"A||B|*.b", {"B (*.b)"}},
-                 {"just words", {}}})
-            QCOMPARE(clsDialog::nameFilters(filter), qt);
+        for (const auto& [filter, qt] : quotedRows("tables/dialog-filters.txt"))
+            QCOMPARE(clsDialog::nameFilters(filter), qt.split(';', Qt::SkipEmptyParts));
     }
+    // The hub's refresh chain: the calls of tests/data/refresh/chain.txt.
     void forwardsToShownWindowsInOrder() {
-        // Opened in another order than the forwarding order; the Tile Table opened, then
-        // hidden; the Palette Chart never opened.
-        Fixture f({WindowId::EnemEd, WindowId::ScreenEd, WindowId::StrTable, WindowId::TileTable,
-                   WindowId::TSATable, WindowId::PalEd},
-                  {WindowId::TileTable});
+        Fixture f({}, {});
         HubUnderTest& hub = f.hub;
         Editor& ed = hub.editor();
-        const QStringList shown{"PalEd", "TSATable", "StrTable", "ScreenEd", "EnemEd"};
-        const QStringList screen{"EnemEd.Update_Global_Pal", "ScreenEd.Update_Scrn",
-                                 "EnemEd.Update_Scrn"};
-        const std::pair<std::function<void()>, QStringList> steps[] = {
-            {[&] { hub.Update_Block(7); },
-             {"StrTable.Update_Block(7)", "ScreenEd.Update_Block(7)", "EnemEd.Update_Block(7)"}},
-            {[&] { hub.Update_StrBlock(0x21, 2); },
-             {"ScreenEd.Update_StrBlock(33,2)", "EnemEd.Update_StrBlock(33,2)"}},
-            {[&] { hub.Update_ScrnStr(1, 4); }, {"EnemEd.Update_ScrnStr(1,4)"}},
-            {[&] { hub.Update_BGPal(1, 0); }, bgPal(shown)},
-            // A screen change: sprite set-up (colours copied), the screen windows, the palette
-            // (its animations restarted).
-            {[&] {
-                 ed.PalAnimWait.fill(3);
-                 hub.Update_Scrn();
-                 QVERIFY(ed.PalAnimWait == (std::array<int, 4>{}));
-             },
-             screen + bgPal(shown)},
-            // A level load: the level windows in order, then the screen change.
-            {[&] { hub.Update_Level(); },
-             QStringList{"PalEd.Update_Level", "TSATable.Update_Level", "StrTable.Update_Level",
-                         "ScreenEd.Update_Level", "EnemEd.Update_Level"} +
-                 screen + bgPal(shown)},
-            // The Enemy Editor repaints its swatches even when hidden; nobody else is told.
-            {[&] {
-                 hub.existingWindow(WindowId::EnemEd)->hide();
-                 hub.Update_Global_Pal();
-             },
-             {"EnemEd.Update_Global_Pal"}},
-            {[&] { hub.Update_Block(9); },
-             {"StrTable.Update_Block(9)", "ScreenEd.Update_Block(9)"}}};
-        for (const auto& [step, calls] : steps) {
+        const auto window = [](const QString& name) {
+            int id = 0;
+            while (windowName(WindowId(id)) != name)
+                ++id;
+            return WindowId(id);
+        };
+        for (const QString& line :
+             QString::fromLatin1(readFile(dataFiles("refresh")[0])).split('\n')) {
+            const QStringList call = words(line.section("->", 0, 0));
+            if (call.isEmpty() || call[0].startsWith('#')) continue;
+            for (const QString& w : call.mid(1))
+                if (call[0] == "open")
+                    hub.openWindow(window(w));
+                else if (call[0] == "hide")
+                    hub.existingWindow(window(w))->hide();
             hub.log.clear();
-            step();
-            QCOMPARE(hub.log, calls);
+            ed.PalAnimWait.fill(3);
+            const int a = call.value(1).toInt(), b = call.value(2).toInt();
+            const std::map<QString, std::function<void()>> calls = {
+                {"Update_Block", [&] { hub.Update_Block(a); }},
+                {"Update_StrBlock", [&] { hub.Update_StrBlock(a, b); }},
+                {"Update_ScrnStr", [&] { hub.Update_ScrnStr(a, b); }},
+                {"Update_BGPal", [&] { hub.Update_BGPal(a, b); }},
+                {"Update_Scrn", [&] { hub.Update_Scrn(); }},
+                {"Update_Level", [&] { hub.Update_Level(); }},
+                {"Update_Global_Pal", [&] { hub.Update_Global_Pal(); }}};
+            if (!line.contains("->")) continue;
+            calls.at(call[0])();
+            if (ed.PalAnimWait == std::array<int, 4>{}) hub.log << "restarted";
+            QCOMPARE(hub.log.join(' '), line.section("->", 1).simplified());
         }
         QVERIFY(!ed.ForcePalLoad); // a level load forces its palette load only
     }

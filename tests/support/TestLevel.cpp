@@ -156,4 +156,13 @@ QStringList words(const QString& line) {
     return out;
 }
 
+QList<std::pair<QString, QString>> quotedRows(const QString& name) {
+    QList<std::pair<QString, QString>> rows;
+    for (const QString& line :
+         QString::fromUtf8(readFile(ORVANE_SOURCE_DIR "/tests/data/" + name)).split('\n'))
+        if (line.count('"') >= 2 && !line.startsWith('#'))
+            rows.append({line.section('"', 1, -2), line.section('"', -1).trimmed()});
+    return rows;
+}
+
 } // namespace orvane::testing

@@ -50,5 +50,8 @@ std::pair<QByteArray, QByteArray> splitCase(const QByteArray& file, const QByteA
 // The words of one line of a case file, repeats spelled out: "00*3" is three words 00,
 // "[01 80]*2" is 01 80 01 80.
 QStringList words(const QString& line);
+// The rows of the table tests/data/<name>: each line the text between its first and last
+// double quote, then what follows the last quote, trimmed ("#" lines are comments).
+QList<std::pair<QString, QString>> quotedRows(const QString& name);
 
 } // namespace orvane::testing
