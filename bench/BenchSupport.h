@@ -72,6 +72,8 @@ public:
         m_main = std::make_unique<Orvane_Main>(options);
         m_main->setMessageSink(
             [](const QString& t) { std::fprintf(stderr, "message: %s\n", qPrintable(t)); });
+        // The edits a benchmark makes are thrown away when it closes the window.
+        m_main->setQuestionSink([](const QString&) { return QMessageBox::Discard; });
         if (!m_main->startUp()) return false;
         m_main->paletteTimer()->stop();
         m_main->show();

@@ -28,17 +28,26 @@ int32_t& slotValue(Editor& ed, int slot, int k) {
 
 } // namespace
 
-Editor blankEditor(int mode, int64_t romSize) {
+Editor bareEditor(int mode, int64_t romSize) {
     Editor ed;
     ed.EditMode = mode;
     ed.RomImage.assign(std::vector<uint8_t>(size_t(romSize), 0));
-    if (!assembleSource(bytesOf(readFile(ORVANE_SOURCE_DIR "/tests/data/level/level.dat")), *ed.Res)
-             .ok)
-        qFatal("level.dat does not assemble");
+    for (int slot : {0, 1, 2, 3, 10})
+        ed.Res->ResIndex[size_t(slot)] = int16_t(slot == 10 ? 256 : 64 * slot);
     ed.RomParams.resolveAbsolute(*ed.Res);
     for (uint32_t c = 0; c < 256; ++c)
         std::tie(ed.NesPal[c], ed.NesPalDark[c], ed.NesPalBright[c]) =
             std::tuple{0x100000 + c, 0x200000 + c, 0x300000 + c};
+    return ed;
+}
+
+Editor blankEditor(int mode, int64_t romSize) {
+    Editor ed = bareEditor(mode, romSize);
+    *ed.Res = ResourceData();
+    if (!assembleSource(bytesOf(readFile(ORVANE_SOURCE_DIR "/tests/data/level/level.dat")), *ed.Res)
+             .ok)
+        qFatal("level.dat does not assemble");
+    ed.RomParams.resolveAbsolute(*ed.Res);
     return ed;
 }
 

@@ -19,6 +19,9 @@ namespace orvane::testing {
 // An editor of game `mode` with the made-up level's resource data over a zeroed image,
 // and recognisable colour tables.
 Editor blankEditor(int mode, int64_t romSize = 0x10000);
+// The same over no resource data: every parameter 0 and of kind 0 until set, slot 10
+// empty, each game's parameters, the kinds and slot 10 at ResData 64 * game, 192 and 256.
+Editor bareEditor(int mode, int64_t romSize);
 void setParam(Editor& ed, int k, int64_t value); // raw parameter k, absolute
 void setR10(Editor& ed, int k, int value);
 void poke(Editor& ed, int64_t pos, std::initializer_list<int> bytes);

@@ -2,75 +2,77 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
 #include <vector>
+
+#include "TextData.h"
+#include "Tile.h"
 
 namespace orvane::demo {
 
-// Block types in the order of every game's block-type names: 0 empty, 1 solid, 2 ladder,
-// 3 hazard, 4 water, 5 and 6 conveyors, 7 slippery, 8 sticky, 9 platform, 10 breakable,
-// 11 door.
-enum BlockType : uint8_t {
-    Empty,
-    Solid,
-    Ladder,
-    Hazard,
-    Water,
-    BeltLeft,
-    BeltRight,
-    Slippery,
-    Sticky,
-    Platform,
-    Breakable,
-    DoorType
-};
-
-struct Block {
-    std::array<uint8_t, 4> tiles{}; // quadrants: top left, top right, bottom left, bottom right
-    uint8_t palette = 0;
-    uint8_t type = Empty;
-    uint8_t attribute() const { return static_cast<uint8_t>((type << 4) | palette); }
-};
-
-// Screen layout numbers, the same in every level: which kind of screen each one is.
-namespace layout {
-enum : uint8_t {
-    Start,
-    FlatA,
-    FlatB,
-    Pit,
-    Pool,
-    Tower,
-    LadderUp,
-    Shaft,
-    Landing,
-    Hole,
-    DropShaft,
-    DropLanding,
-    EndRoom,
-    Bridge,
-    Pipes,
-    Works, // 0..15
-    Ice,
-    Sand,
-    TowerB,
-    Lamps, // 16..19, for games with 20 layouts
-};
-}
-
-// The blocks, structures and screen layouts of one level.
+// The blocks, structures and screen layouts of one level, as the tables hold them.
 struct LevelKit {
-    std::array<Block, 256> blocks{};
-    std::array<std::array<uint8_t, 4>, 256> structures{};
-    std::vector<std::array<uint8_t, 64>> layouts;
+    std::vector<uint8_t> blockTiles;      // 4 x 256: quarter q of block b at 256 q + b
+    std::vector<uint8_t> blockAttributes; // 256: type in the high nibble, palette low
+    std::vector<uint8_t> structures;      // 256 x 4 block numbers
+    std::vector<uint8_t> layouts;         // 64 structure numbers per layout, row by row
 };
 
-// Builds a level's kit; `variant` shifts a few details (pit and tower positions) so the
-// levels of a game do not look alike, `layoutCount` is P17 + 1.
-LevelKit makeLevelKit(int variant, int layoutCount);
+// A screen layout as level-kit.txt draws it: over a base drawn for the variant plus
+// `baseVariant` (or over structure 0), moved right by the variant modulo `shiftModulo`.
+struct KitLayout {
+    std::string name;
+    int base = -1, baseVariant = 0, shiftModulo = 1;
+    std::array<int, 64> cells{}; // structure numbers, -1 where the base shows
+};
 
-// Blocks 0..35 are the hand-made ones, structures 0..37 likewise; the rest are colour
-// variants (some deliberately used by nothing).
-constexpr int kHandBlocks = 36;
-constexpr int kHandStructures = 38;
+// What every demo level is made from, in every game: the background tiles of each
+// theme (background-tiles.txt), and the blocks, structures and screen layouts
+// (level-kit.txt).
+class KitSource {
+public:
+    KitSource(const std::filesystem::path& tileFile, const std::filesystem::path& kitFile);
+
+    // The background tiles of a level of layout variant `variant`: the themes are taken
+    // in turn.
+    const std::array<Tile, 256>& tilesFor(int variant) const {
+        return m_tiles[variant % m_tiles.size()];
+    }
+
+    // The kit of a level: `variant` moves a few details so that the levels of a game
+    // differ, `layoutCount` is how many layouts the game has.
+    LevelKit kit(int variant, int layoutCount) const;
+    int layoutNumber(const std::string& name) const { return byName(m_layouts, name, "layout"); }
+    // The layouts the plain screens of a level take in turn.
+    const std::vector<int>& plainScreens() const { return m_plain; }
+
+private:
+    struct Named {
+        int first, count; // a picture's first tile and its number of tiles
+    };
+    void readTiles(const std::filesystem::path& file);
+    // The number of the tile "name" or "name+n"; throws when there is none.
+    uint8_t tileNumber(const std::string& ref) const;
+    struct Block {
+        std::string name;
+        std::array<uint8_t, 4> tiles;
+        int palette, type;
+    };
+    struct Structure {
+        std::string name;
+        std::array<uint8_t, 4> blocks;
+    };
+    std::array<uint8_t, 64> draw(const KitLayout& layout, int variant) const;
+
+    std::vector<std::array<Tile, 256>> m_tiles; // per theme
+    std::map<std::string, Named> m_tileNames;
+    std::vector<Block> m_blocks;
+    std::vector<Structure> m_structures;
+    std::string m_marks; // the mark of each structure in the layouts
+    std::vector<KitLayout> m_bases, m_layouts;
+    std::vector<int> m_plain;
+};
 
 } // namespace orvane::demo

@@ -63,6 +63,14 @@ struct Editor {
     std::array<int, 4> PalAnimFrame{};
     std::array<int64_t, 8> SprColPos{};
     bool ForcePalLoad = false;
+    // The animation the Palette Animation Editor shows; the Enemy Editor sets it too.
+    int CurPalAnim = 0;
+
+    // ---- the Palette Chart ----
+    // The colour picked last, and which window receives picks (the windows that open the
+    // chart set it; the values are theirs, the core only keeps it).
+    int PCColor = 0;
+    int PCTarget = 0;
 
     // ---- accessors in the notation every window uses ----
     // P(k): parameter k of the current game, resolved for the current level.

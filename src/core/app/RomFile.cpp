@@ -13,11 +13,14 @@ SaveResult saveRomWithBackup(const std::string& romPath, const Rom& image,
     return SaveResult::Saved;
 }
 
-BackupResult loadBackupInto(const std::string& backupPath, Rom& image) {
+BackupResult loadBackupInto(const std::string& backupPath, Rom& image, int64_t* changedBytes) {
     if (!fileExists(backupPath)) return BackupResult::Missing;
     const auto bytes = readWholeFile(backupPath);
     if (!bytes) return BackupResult::Unreadable;
-    return image.overwriteFrom(*bytes) ? BackupResult::Loaded : BackupResult::TooShort;
+    const auto changed = image.overwriteFrom(*bytes);
+    if (!changed) return BackupResult::TooShort;
+    if (changedBytes) *changedBytes = *changed;
+    return BackupResult::Loaded;
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace orvane {
@@ -15,8 +16,10 @@ enum class BackupResult { Loaded, Missing, Unreadable, TooShort };
 SaveResult saveRomWithBackup(const std::string& romPath, const Rom& image,
                              const std::string& backupPath);
 
-// Load Backup: the image takes the first image-size bytes of the backup file. A missing,
-// unreadable or shorter file leaves the image unchanged.
-BackupResult loadBackupInto(const std::string& backupPath, Rom& image);
+// Load Backup: the image takes the first image-size bytes of the backup file, through the
+// write door in one step. A missing, unreadable or shorter file leaves the image
+// unchanged. `changedBytes`, when given, receives the number of bytes that changed.
+BackupResult loadBackupInto(const std::string& backupPath, Rom& image,
+                            int64_t* changedBytes = nullptr);
 
 } // namespace orvane

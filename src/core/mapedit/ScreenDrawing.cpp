@@ -24,15 +24,42 @@ int structureBlock(const Editor& ed, int str, int quarter) {
     return ed.byte(ed.P(5) + 4 * str + quarter);
 }
 
+int64_t cellPosition(const Editor& ed, int screen, int row, int col) {
+    return ed.P(6) + 64 * screenPreset(ed, screen) + kScreenCells * row + col;
+}
+
+int cellStructure(const Editor& ed, int screen, int row, int col) {
+    return ed.byte(cellPosition(ed, screen, row, col));
+}
+
 } // namespace
 
 int cellOfPixel(int v) {
     return std::clamp(v / kCellPixels, 0, kScreenCells - 1);
 }
 
+int screenPreset(const Editor& ed, int screen) {
+    return ed.byte(ed.P(7) + screen);
+}
+
+bool screenShowsBlock(const Editor& ed, int screen, int block) {
+    for (int row = 0; row < kScreenCells; ++row)
+        for (int col = 0; col < kScreenCells; ++col)
+            for (int q = 0; q < 4; ++q)
+                if (structureBlock(ed, cellStructure(ed, screen, row, col), q) == block)
+                    return true;
+    return false;
+}
+
+bool screenShowsStructure(const Editor& ed, int screen, int str) {
+    for (int row = 0; row < kScreenCells; ++row)
+        for (int col = 0; col < kScreenCells; ++col)
+            if (cellStructure(ed, screen, row, col) == str) return true;
+    return false;
+}
+
 int64_t screenCellPosition(const Editor& ed, int row, int col) {
-    const int preset = ed.byte(ed.P(7) + ed.CurScrn);
-    return ed.P(6) + 64 * preset + kScreenCells * row + col;
+    return cellPosition(ed, ed.CurScrn, row, col);
 }
 
 int screenCellStructure(const Editor& ed, int row, int col) {
@@ -40,10 +67,14 @@ int screenCellStructure(const Editor& ed, int row, int col) {
 }
 
 void DrawScreen(WinBitmap& bmp, const Editor& ed) {
+    drawScreenCells(bmp, ed, ed.CurScrn);
+    DrawGrid(bmp);
+}
+
+void drawScreenCells(WinBitmap& bmp, const Editor& ed, int screen) {
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col)
-            drawScreenCell(bmp, ed, row, col);
-    DrawGrid(bmp);
+            drawScreenCell(bmp, ed, screen, row, col);
 }
 
 void DrawGrid(WinBitmap& bmp) {
@@ -55,25 +86,26 @@ void DrawGrid(WinBitmap& bmp) {
         }
 }
 
-void drawScreenCell(WinBitmap& bmp, const Editor& ed, int row, int col) {
-    const int str = screenCellStructure(ed, row, col);
+void drawScreenCell(WinBitmap& bmp, const Editor& ed, int screen, int row, int col) {
+    const int str = cellStructure(ed, screen, row, col);
     for (int q = 0; q < 4; ++q)
         drawBlock(bmp, ed, structureBlock(ed, str, q), quarterX(col, q), quarterY(row, q));
 }
 
-void redrawStructureQuarterOnScreen(WinBitmap& bmp, const Editor& ed, int str, int quarter) {
+void redrawStructureQuarterOnScreen(WinBitmap& bmp, const Editor& ed, int screen, int str,
+                                    int quarter) {
     if (quarter < 0 || quarter > 3) return;
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col)
-            if (screenCellStructure(ed, row, col) == str)
+            if (cellStructure(ed, screen, row, col) == str)
                 drawStructureQuarter(bmp, ed, str, quarter, quarterX(col, quarter),
                                      quarterY(row, quarter));
 }
 
-void redrawBlockOnScreen(WinBitmap& bmp, const Editor& ed, int block) {
+void redrawBlockOnScreen(WinBitmap& bmp, const Editor& ed, int screen, int block) {
     for (int row = 0; row < kScreenCells; ++row)
         for (int col = 0; col < kScreenCells; ++col) {
-            const int str = screenCellStructure(ed, row, col);
+            const int str = cellStructure(ed, screen, row, col);
             for (int q = 0; q < 4; ++q)
                 if (structureBlock(ed, str, q) == block)
                     drawBlock(bmp, ed, block, quarterX(col, q), quarterY(row, q));

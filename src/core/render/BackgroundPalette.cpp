@@ -4,6 +4,7 @@
 
 #include "core/app/Editor.h"
 #include "core/render/PaletteAnimation.h"
+#include "core/render/PaletteRecord.h"
 
 namespace orvane {
 
@@ -38,9 +39,9 @@ bool chooseRecord(Editor& ed) {
 }
 
 void loadRecord(Editor& ed) {
-    const int64_t record = ed.P(15) + 20 * int64_t{ed.CurBGPal};
+    const int64_t record = paletteRecordPosition(ed);
     for (int j = 0; j < 4; ++j)
-        ed.PalAnimId[static_cast<size_t>(j)] = ed.byte(record + 16 + j);
+        ed.PalAnimId[static_cast<size_t>(j)] = ed.byte(record + kPaletteEntries + j);
     for (int i = 0; i < 16; ++i)
         setBackgroundColour(ed, i, ed.byte(record + (i % 4 == 0 ? 0 : i)));
 }

@@ -1,6 +1,7 @@
 #include "core/render/PaletteAnimation.h"
 
 #include "core/app/Editor.h"
+#include "core/render/AnimationArea.h"
 
 namespace orvane {
 
@@ -27,8 +28,7 @@ int64_t paletteAnimationRecord(const Editor& ed, int a) {
     case kMM3:
         return kMM3AnimRecords + ed.byte(kMM3AnimOffsets + a);
     case kMM4:
-        // Pointer pairs hold CPU addresses in 0xA000..0xBFFF of the bank page P(55).
-        return 256 * (ed.byte(ed.P(54) + a) - 160 + ed.P(55)) + ed.byte(ed.P(53) + a) + 17;
+        return animationBankPosition(ed, animationAddress(ed, a));
     default:
         return ed.P(54) + ed.byte(ed.P(53) + a);
     }

@@ -2,6 +2,7 @@
 
 #include "core/app/Editor.h"
 #include "core/render/EffectLoad.h"
+#include "core/render/SpriteSetup.h"
 
 namespace orvane {
 
@@ -48,6 +49,15 @@ void enterSection(Editor& ed, int section, int sectionStart) {
     ed.CurSection = section;
     ed.SectionStart = sectionStart;
     ed.SectionEnd = sectionStart + (ed.byte(ed.P(8) + section) & 15) + 1;
+}
+
+bool enterCurrentScreen(Editor& ed) {
+    int sectionStart = 0;
+    const int section = findSection(ed, sectionStart);
+    const bool effects = loadSectionEffects(ed, section);
+    enterSection(ed, section, sectionStart);
+    SprCHRPALSetup(ed);
+    return effects;
 }
 
 } // namespace orvane

@@ -28,4 +28,10 @@ bool loadSectionEffects(Editor& ed, int section);
 // that of the byte just past the map, as the games' own walk reads it.
 void enterSection(Editor& ed, int section, int sectionStart);
 
+// The section part of a screen refresh (the main window's Update_Scrn before it refreshes
+// the windows and reloads the background palette): the section that holds CurScrn, mm4's
+// effect list when the section changed, the section made current, its sprite tiles and
+// colours. Returns whether an effect list was applied. Copies no colour into the bitmaps.
+bool enterCurrentScreen(Editor& ed);
+
 } // namespace orvane

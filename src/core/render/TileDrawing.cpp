@@ -326,6 +326,41 @@ void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Ro
     spriteTile(bmp, &source, rom, T, 0, x, y, scale, vflip, hflip);
 }
 
+void DrawSprTileInPicture(WinBitmap& bmp, const Rom& rom, int64_t T, int pal, int x, int y,
+                          bool vflip, bool hflip) {
+    const uint8_t* bytes = rom.tile(T);
+    if (!bytes) return;
+    TileRows t = tileRows(decode(bytes, vflip, hflip), pal, true);
+    std::array<uint8_t, 8> columns{};
+    for (int c = 0; c < 8; ++c)
+        columns[static_cast<size_t>(c)] = (x + c >= 0 && x + c < bmp.width()) ? 0xFF : 0;
+    const uint64_t columnMask = load8(columns.data());
+    for (int r = 0; r < 8; ++r) {
+        const bool rowShown = y + r >= 0 && y + r < bmp.height();
+        t.masks[static_cast<size_t>(r)] &= rowShown ? columnMask : 0;
+    }
+    writeTile(bmp, static_cast<int64_t>(bmp.pixels().size()), t, x, y, 1);
+    bmp.touchPixels();
+}
+
+void RestoreRect(WinBitmap& bmp, const WinBitmap& source, int x1, int y1, int x2, int y2) {
+    const int W = bmp.width();
+    if (source.width() != W) return;
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, W - 1);
+    y2 = std::min(y2, bmp.height() - 1);
+    const auto limit = static_cast<int64_t>(std::min(bmp.pixels().size(), source.pixels().size()));
+    for (int64_t yy = y1; x1 <= x2 && yy <= y2; ++yy) {
+        const int64_t from = int64_t(W) * yy + x1;
+        const int64_t count = std::min<int64_t>(x2 - x1 + 1, limit - from);
+        if (count <= 0) break;
+        std::memcpy(bmp.pixels().data() + from, source.pixels().data() + from,
+                    static_cast<size_t>(count));
+    }
+    bmp.touchPixels();
+}
+
 void DrawHLine(WinBitmap& bmp, int x1, int x2, int y, int colour) {
     fillRows(bmp, x1, y, x2, y, colour);
     bmp.touchPixels();

@@ -31,6 +31,16 @@ void DrawSprTile(WinBitmap& bmp, const Rom& rom, double T, int pal, int x, int y
 void RestoreSprTile(WinBitmap& bmp, const std::vector<uint8_t>& source, const Rom& rom, double T,
                     int x, int y, int scale, int vflip, int hflip);
 
+// A sprite tile at scale 1 cut at the edges of the shown picture (0 <= x < W, 0 <= y < H)
+// instead of running into the neighbouring row, as the enemy pictures draw their
+// sprites. A tile that does not lie wholly inside the ROM image is not drawn.
+void DrawSprTileInPicture(WinBitmap& bmp, const Rom& rom, int64_t T, int pal, int x, int y,
+                          bool vflip, bool hflip);
+
+// Copies the pixels x1..x2, y1..y2 of `source`, a bitmap of the same width, into bmp,
+// cut to the shown picture: how the enemy pictures erase a sprite or a box.
+void RestoreRect(WinBitmap& bmp, const WinBitmap& source, int x1, int y1, int x2, int y2);
+
 // Lines and rectangles write only indices 0 <= i < min(W*Hp, buffer size), Hp being the
 // bitmap's overall height. Ends are inclusive; nothing is drawn when x1 > x2 (y1 > y2).
 void DrawHLine(WinBitmap& bmp, int x1, int x2, int y, int colour);

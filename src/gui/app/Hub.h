@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "core/render/PaletteRecord.h"
+
 namespace orvane {
 
 struct Editor;
@@ -18,7 +20,8 @@ enum class WindowId {
     MiscEd,
     Config,
     DumpRes,
-    PalChart
+    PalChart,
+    LevelMap
 };
 
 // What the tool windows may ask of the main window: the shared editor state, the
@@ -39,9 +42,14 @@ public:
     virtual void Update_Block(int block) = 0;
     virtual void Update_StrBlock(int str, int quarter) = 0;
     virtual void Update_ScrnStr(int strY, int strX) = 0;
+    // The enemies of `screen` changed (only the Level Map shows them outside the Enemy
+    // Editor).
+    virtual void Update_Enemies(int screen) = 0;
     virtual void Update_BGPal(int upd, int animcl) = 0;
     virtual void Update_Global_Pal() = 0;
     virtual void SprCHRPALSetup() = 0;
+    // A palette edit: the refresh follows from what it changed.
+    virtual void paletteEdited(PaletteChange change) = 0;
     virtual void InitEffectLoad() = 0;
     virtual void ScrollEffectLoad(int section) = 0;
 

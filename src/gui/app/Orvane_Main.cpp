@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "gui/app/EditGestures.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/ToolWindow.h"
 #include "gui/app/WindowFactory.h"
@@ -32,7 +34,8 @@ QFont logFont() {
 Orvane_Main::Orvane_Main(StartupOptions options, QWidget* parent)
     : QMainWindow(parent), m_options(std::move(options)) {
     setObjectName("Orvane_Main");
-    setWindowTitle("Orvane - version 0.3");
+    // The mark shows while the image differs from the file last saved or loaded.
+    setWindowTitle("Orvane - version 0.3[*]");
     setFocusPolicy(Qt::StrongFocus);
 
     auto* central = new QWidget(this);
@@ -66,11 +69,21 @@ Orvane_Main::Orvane_Main(StartupOptions options, QWidget* parent)
     connect(m_palAnimT, &QTimer::timeout, this, &Orvane_Main::paletteAnimationTick);
 
     m_messageSink = [this](const QString& text) { QMessageBox::information(this, "Orvane", text); };
+    m_questionSink = [this](const QString& question) {
+        return QMessageBox::question(this, "Orvane", question,
+                                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                     QMessageBox::Save);
+    };
 
+    m_status = new EditorStatusBar(this);
+    setStatusBar(m_status);
     buildMenus();
+    m_gestures = std::make_unique<EditGestures>(
+        this, m_ed.RomImage, [this] { Edit_Undo(); }, [this] { Edit_Redo(); });
 }
 
 Orvane_Main::~Orvane_Main() {
+    m_gestures.reset();
     closeToolWindows();
 }
 
@@ -87,7 +100,17 @@ void Orvane_Main::buildMenus() {
     file->setObjectName("Menu_File");
     add(file, "File_Save", "Save\tF5", [this] { File_Save(); });
     add(file, "File_Back", "Load Backup\tF8", [this] { File_Back(); });
+    add(file, "File_CreatePatch", "Create Patch...", [this] { File_CreatePatch(); });
+    add(file, "File_ApplyPatch", "Apply Patch...", [this] { File_ApplyPatch(); });
+    add(file, "File_ExportMap", "Export Level Map as PNG...", [this] { File_ExportMap(); });
     add(file, "File_Exit", "Exit", [this] { File_Exit(); });
+
+    // Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z are taken by the gesture filter in every window.
+    QMenu* edit = menuBar()->addMenu("Edit");
+    edit->setObjectName("Menu_Edit");
+    m_undoAction = add(edit, "Edit_Undo", "Undo\tCtrl+Z", [this] { Edit_Undo(); });
+    m_redoAction = add(edit, "Edit_Redo", "Redo\tCtrl+Y", [this] { Edit_Redo(); });
+    historyChanged();
 
     QMenu* level = menuBar()->addMenu("Level");
     level->setObjectName("Menu_View");
@@ -103,6 +126,7 @@ void Orvane_Main::buildMenus() {
         {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd},
         {"View_EnemEd", "Enemy Editor", WindowId::EnemEd},
         {"Level_Misc", "Miscanneleous", WindowId::MiscEd},
+        {"View_LevelMap", "Level Map\tShift+M", WindowId::LevelMap},
     };
     for (const auto& v : views) {
         const WindowId id = v.id;
@@ -169,6 +193,9 @@ void Orvane_Main::Global_KeyDown(int keyCode, int shift) {
     case 'E':
         openWindow(WindowId::EnemEd);
         break;
+    case 'M':
+        openWindow(WindowId::LevelMap);
+        break;
     default:
         break;
     }
@@ -177,13 +204,19 @@ void Orvane_Main::Global_KeyDown(int keyCode, int shift) {
 // ---- level navigation --------------------------------------------------------
 
 void Orvane_Main::Level_Next() {
-    if (m_ed.CurLevel == m_ed.lastLevel()) return;
+    if (m_ed.CurLevel == m_ed.lastLevel()) {
+        m_status->announce("Last level");
+        return;
+    }
     ++m_ed.CurLevel;
     Update_Level();
 }
 
 void Orvane_Main::Level_Previous() {
-    if (m_ed.CurLevel == 0) return;
+    if (m_ed.CurLevel == 0) {
+        m_status->announce("First level");
+        return;
+    }
     --m_ed.CurLevel;
     Update_Level();
 }
@@ -230,7 +263,7 @@ void Orvane_Main::closeToolWindows() {
     const WindowId order[] = {WindowId::Config,   WindowId::DumpRes,   WindowId::PalEd,
                               WindowId::EnemEd,   WindowId::PalChart,  WindowId::StrTable,
                               WindowId::ScreenEd, WindowId::TileTable, WindowId::TSATable,
-                              WindowId::MiscEd};
+                              WindowId::MiscEd,   WindowId::LevelMap};
     for (WindowId id : order) {
         if (ToolWindow* w = existingWindow(id)) {
             m_windows[static_cast<size_t>(id)] = nullptr;
@@ -240,6 +273,10 @@ void Orvane_Main::closeToolWindows() {
 }
 
 void Orvane_Main::closeEvent(QCloseEvent* event) {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
     m_palAnimT->stop();
     closeToolWindows();
     QMainWindow::closeEvent(event);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "core/app/Editor.h"
 #include "gui/app/Hub.h"
@@ -16,6 +18,8 @@ class QTimer;
 
 namespace orvane {
 
+class EditGestures;
+class EditorStatusBar;
 class ToolWindow;
 
 // The main window: start-up, the log, the menus and function keys, and the hub through
@@ -36,17 +40,28 @@ public:
         m_messageSink = std::move(sink);
     }
 
+    // The exit question ("Save changes to FILE?") goes to a box with Save, Discard and
+    // Cancel; tests and scripts may answer it instead.
+    using QuestionSink = std::function<QMessageBox::StandardButton(const QString&)>;
+    void setQuestionSink(QuestionSink sink) { m_questionSink = std::move(sink); }
+
     // The log's text, one line per entry.
     QStringList logLines() const;
     QTimer* paletteTimer() const { return m_palAnimT; }
 
     // ---- menu commands ----
-    void File_Save();
+    // True when the ROM file was written.
+    bool File_Save();
     void File_Back();
+    void File_CreatePatch();
+    void File_ApplyPatch();
     void Tools_Test();
     void Level_Next();
     void Level_Previous();
     void File_Exit();
+    void Edit_Undo();
+    void Edit_Redo();
+    void File_ExportMap();
 
     // ---- Hub ----
     Editor& editor() override { return m_ed; }
@@ -56,9 +71,11 @@ public:
     void Update_Block(int block) override;
     void Update_StrBlock(int str, int quarter) override;
     void Update_ScrnStr(int strY, int strX) override;
+    void Update_Enemies(int screen) override;
     void Update_BGPal(int upd, int animcl) override;
     void Update_Global_Pal() override;
     void SprCHRPALSetup() override;
+    void paletteEdited(PaletteChange change) override;
     void InitEffectLoad() override;
     void ScrollEffectLoad(int section) override;
     void ReloadNESPAL() override;
@@ -99,17 +116,30 @@ private:
     void closeToolWindows();
     ToolWindow* createWindow(WindowId id);
     void writeConfig();
+    QString romFileName() const;
+    // Caption mark and Edit menu after every change of the history.
+    void historyChanged();
+    // Shows the restored bytes everywhere after an undo or redo.
+    void refreshAfterHistory();
+    // The exit question, when there are unsaved edits; false keeps the program running.
+    bool mayClose();
 
     Editor m_ed;
     StartupOptions m_options;
     QString m_home;
     int m_exitCode = 0;
     std::function<void(const QString&)> m_messageSink;
+    QuestionSink m_questionSink;
 
     QPlainTextEdit* m_log = nullptr;
     QPushButton* m_dumpResButton = nullptr;
     QTimer* m_palAnimT = nullptr;
-    std::array<QPointer<ToolWindow>, 10> m_windows;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
+    EditorStatusBar* m_status = nullptr;
+    std::array<QPointer<ToolWindow>, 11> m_windows;
+    // Declared after m_ed: it closes an open step in the image when it goes.
+    std::unique_ptr<EditGestures> m_gestures;
 };
 
 } // namespace orvane

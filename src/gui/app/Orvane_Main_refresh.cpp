@@ -13,6 +13,7 @@
 #include "core/render/PaletteAnimation.h"
 #include "core/render/SectionWalk.h"
 #include "core/render/SpriteSetup.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/ToolWindow.h"
 
 namespace orvane {
@@ -22,7 +23,8 @@ namespace {
 // The windows whose content depends on the level and on the background colours, in the
 // order every level and palette refresh reaches them.
 constexpr WindowId kLevelWindows[] = {WindowId::PalEd,    WindowId::TileTable, WindowId::TSATable,
-                                      WindowId::StrTable, WindowId::ScreenEd,  WindowId::EnemEd};
+                                      WindowId::StrTable, WindowId::ScreenEd,  WindowId::EnemEd,
+                                      WindowId::LevelMap};
 
 } // namespace
 
@@ -37,13 +39,12 @@ void Orvane_Main::Update_Level() {
 }
 
 void Orvane_Main::Update_Scrn() {
-    int sectionStart = 0;
-    const int section = findSection(m_ed, sectionStart);
-    if (m_ed.EditMode == kMM4 && loadSectionEffects(m_ed, section)) Update_Global_Pal();
-    enterSection(m_ed, section, sectionStart);
-    SprCHRPALSetup();
+    m_status->showPlace(m_ed.CurLevel, m_ed.lastLevel(), m_ed.CurScrn);
+    enterCurrentScreen(m_ed);
+    Update_Global_Pal();
     if (ToolWindow* w = shownWindow(WindowId::ScreenEd)) w->Update_Scrn();
     if (ToolWindow* w = shownWindow(WindowId::EnemEd)) w->Update_Scrn();
+    if (ToolWindow* w = shownWindow(WindowId::LevelMap)) w->Update_Scrn();
     Update_BGPal(1, 1);
 }
 
@@ -69,18 +70,39 @@ void Orvane_Main::Update_BGPal(int upd, int animcl) {
         if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(upd);
 }
 
+void Orvane_Main::paletteEdited(PaletteChange change) {
+    switch (change) {
+    case PaletteChange::Colours:
+        // The edit set its slots itself; reloading the palette set here would also restart
+        // the animations.
+        Update_Global_Pal();
+        for (WindowId id : kLevelWindows)
+            if (ToolWindow* w = shownWindow(id)) w->Update_BGPal(1);
+        break;
+    case PaletteChange::Animations:
+        Update_BGPal(1, 1);
+        break;
+    }
+}
+
 void Orvane_Main::Update_Block(int block) {
-    for (WindowId id : {WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd})
+    for (WindowId id :
+         {WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd, WindowId::LevelMap})
         if (ToolWindow* w = shownWindow(id)) w->Update_Block(block);
 }
 
 void Orvane_Main::Update_StrBlock(int str, int quarter) {
-    for (WindowId id : {WindowId::ScreenEd, WindowId::EnemEd})
+    for (WindowId id : {WindowId::ScreenEd, WindowId::EnemEd, WindowId::LevelMap})
         if (ToolWindow* w = shownWindow(id)) w->Update_StrBlock(str, quarter);
 }
 
 void Orvane_Main::Update_ScrnStr(int strY, int strX) {
-    if (ToolWindow* w = shownWindow(WindowId::EnemEd)) w->Update_ScrnStr(strY, strX);
+    for (WindowId id : {WindowId::EnemEd, WindowId::LevelMap})
+        if (ToolWindow* w = shownWindow(id)) w->Update_ScrnStr(strY, strX);
+}
+
+void Orvane_Main::Update_Enemies(int screen) {
+    if (ToolWindow* w = shownWindow(WindowId::LevelMap)) w->Update_Enemies(screen);
 }
 
 void Orvane_Main::Update_Global_Pal() {

@@ -8,9 +8,11 @@
 
 #include "core/app/EditModeAnswer.h"
 #include "core/app/FileIO.h"
+#include "core/app/InesHeader.h"
 #include "core/render/Colours.h"
 #include "core/resdata/Assembler.h"
 #include "core/resdata/LayoutParams.h"
+#include "gui/app/EditorStatusBar.h"
 #include "gui/app/clsDialog.h"
 
 namespace orvane {
@@ -37,6 +39,10 @@ bool Orvane_Main::fail(const QString& text, int code) {
 
 bool Orvane_Main::startUp() {
     m_palAnimT->stop();
+
+    // A ROM named on the command line is relative to where the user started the program,
+    // not to the program's folder, which becomes the working directory below.
+    if (m_options.rom) m_options.rom = QFileInfo(*m_options.rom).absoluteFilePath();
 
     // Everything named relative to the program lives in its folder (or --home).
     m_home = m_options.home ? QDir(*m_options.home).absolutePath()
@@ -131,6 +137,22 @@ bool Orvane_Main::readRom() {
     if (!bytes)
         return fail("Cannot read the ROM file \"" + QString::fromStdString(m_ed.RomPath) + "\".");
     m_ed.RomImage.assign(*bytes);
+    // From here on every change of the image is recorded, and the caption and the Edit
+    // menu follow the history.
+    m_ed.RomImage.startHistory();
+    m_ed.RomImage.setHistoryListener([this] { historyChanged(); });
+    historyChanged();
+    m_status->showDocument(romFileName(), m_ed.EditMode);
+
+    // The file opens whatever it holds; a header that does not fit the game is worth a
+    // warning, since editing another game's ROM goes wrong quietly.
+    const std::string mismatch = inesHeaderMismatch(*bytes, m_ed.EditMode);
+    if (!mismatch.empty()) {
+        const QString warning = "Warning: \"" + QString::fromStdString(m_ed.RomPath) + "\" " +
+                                QString::fromStdString(mismatch) + ".";
+        log(warning);
+        m_status->announce(warning);
+    }
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QVariant>
 
+#include "core/resdata/HexVal.h"
+
 namespace orvane {
 
 namespace {
@@ -32,6 +34,14 @@ void SetTextQuiet(QLineEdit* field, const QString& text) {
     const int caret = field->text().isEmpty() ? 1 : field->cursorPosition();
     field->setText(text);
     field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+}
+
+void SetHexQuiet(QLineEdit* field, int64_t value) {
+    SetTextQuiet(field, QString::fromStdString(hexString(value)));
+}
+
+int32_t fieldHexVal(const QLineEdit* field) {
+    return field ? HexVal(field->text().toStdString()) : 0;
 }
 
 TagGuard::TagGuard(QObject* control, const char* tag)

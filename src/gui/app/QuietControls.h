@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <cstdint>
 
 class QLineEdit;
 
@@ -19,6 +20,10 @@ bool hasTag(const QObject* control);
 // Sets a text field's text as a programmatic change and keeps the caret where it was
 // (at 1 when the field was empty), clamped to the new text.
 void SetTextQuiet(QLineEdit* field, const QString& text);
+// The same with a number in the editor's hexadecimal (capital digits, no leading zeros).
+void SetHexQuiet(QLineEdit* field, int64_t value);
+// A field's text read as a hexadecimal number (HexVal).
+int32_t fieldHexVal(const QLineEdit* field);
 
 // Marks a control for the lifetime of the guard and then gives it back the tag it had
 // before, so a refresh that runs inside another one does not unmark the outer change.

@@ -21,10 +21,15 @@ public:
     virtual void Update_Block(int /*block*/) {}
     virtual void Update_StrBlock(int /*str*/, int /*quarter*/) {}
     virtual void Update_ScrnStr(int /*strY*/, int /*strX*/) {}
+    virtual void Update_Enemies(int /*screen*/) {}
     virtual void Update_Global_Pal() {}
 
     // The Structure Table's selection mark, moved by the Screen Editor's right-click pick.
     virtual void CurStrSet(int /*upd*/) {}
+
+    // A colour was picked in the Palette Chart (Editor::PCColor) while this window was
+    // the chart's receiver.
+    virtual void PCEvent() {}
 
     // Shows the picture backed by editor bitmap `bitmapId` again with its current colour
     // table (no redraw): the palette-animation tick's per-picture step.

@@ -42,35 +42,64 @@ QStringList clsDialog::nameFilters(const QString& filter) {
     return result;
 }
 
+namespace {
+
+// What both dialogs share: Qt's own dialog rather than the desktop's (the same on every
+// platform, and one the program and its tests can drive), the type list, and the folder
+// to open in: `start` itself, or the folder of the remembered file with the file selected.
+void prepare(QFileDialog& dialog, const QStringList& filters, const QString& start) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (start.isEmpty()) return;
+    const QFileInfo info(start);
+    if (info.isDir()) {
+        dialog.setDirectory(info.absoluteFilePath());
+    } else {
+        dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    }
+}
+
+QString chosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+} // namespace
+
 QString clsDialog::ShowOpen(QWidget* owner, const QString& title, const QString& initDir,
                             const QString& filter, uint32_t flags) {
     QFileDialog dialog(owner, title);
-    // Qt's own dialog rather than the desktop's: the same on every platform, and one the
-    // program (and its tests) can drive.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode((flags & kOfnFileMustExist) ? QFileDialog::ExistingFile
                                                    : QFileDialog::AnyFile);
+    prepare(dialog, nameFilters(filter), initDir.isEmpty() ? m_fileName : initDir);
+    const QString path = chosenFile(dialog);
+    if (!path.isEmpty()) m_fileName = path;
+    return path;
+}
+
+QString clsDialog::ShowSave(QWidget* owner, const QString& title, const QString& initDir,
+                            const QString& filter) {
+    QFileDialog dialog(owner, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave); // asks before replacing a file
+    dialog.setFileMode(QFileDialog::AnyFile);
     const QStringList filters = nameFilters(filter);
-    if (!filters.isEmpty()) dialog.setNameFilters(filters);
-
-    const QString start = initDir.isEmpty() ? m_fileName : initDir;
-    if (!start.isEmpty()) {
-        const QFileInfo info(start);
-        if (info.isDir()) {
-            dialog.setDirectory(info.absoluteFilePath());
-        } else {
-            // A remembered file: open its folder with the file selected.
-            dialog.setDirectory(info.absolutePath());
-            dialog.selectFile(info.fileName());
-        }
-    }
-
-    if (dialog.exec() != QDialog::Accepted) return QString();
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty()) return QString();
-    m_fileName = chosen.first();
-    return m_fileName;
+    prepare(dialog, filters, initDir.isEmpty() ? m_fileName : initDir);
+    // A name typed without an extension takes the one of the type chosen in the list.
+    auto suffixOf = [](const QString& nameFilter) {
+        // "IPS patch (*.ips)" gives "ips"; "all files (*)" gives none.
+        const QString first = nameFilter.section('(', -1).section(')', 0, 0).section(' ', 0, 0);
+        const bool plain = first.startsWith("*.") && first.size() > 2 && first.indexOf('*', 1) < 0;
+        return plain ? first.mid(2) : QString();
+    };
+    if (!filters.isEmpty()) dialog.setDefaultSuffix(suffixOf(filters.first()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& chosen) { dialog.setDefaultSuffix(suffixOf(chosen)); });
+    const QString path = chosenFile(dialog);
+    if (!path.isEmpty()) m_fileName = path;
+    return path;
 }
 
 } // namespace orvane

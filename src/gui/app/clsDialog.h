@@ -14,7 +14,7 @@ constexpr uint32_t kOfnHideReadOnly = 0x4;     // no read-only box (Qt's dialog 
 constexpr uint32_t kOfnFileMustExist = 0x1000; // only an existing file can be confirmed
 constexpr uint32_t kOfnLongNames = 0x200000;   // always true here
 
-// The open-file dialog: one object per use, remembering the last path chosen with it.
+// The file dialogs: one object per use, remembering the last path chosen with it.
 class clsDialog {
 public:
     // Shows a modal open dialog owned by `owner` and returns the chosen full path, or ""
@@ -23,6 +23,12 @@ public:
     // or where FileName points when that is empty. A chosen path is kept in FileName.
     QString ShowOpen(QWidget* owner, const QString& title, const QString& initDir = {},
                      const QString& filter = {}, uint32_t flags = 0);
+
+    // The same as a save dialog: the chosen path may be new, and choosing an existing file
+    // asks first. A name typed without an extension gets that of the type chosen in the
+    // list ("IPS patch (*.ips)" adds ".ips").
+    QString ShowSave(QWidget* owner, const QString& title, const QString& initDir = {},
+                     const QString& filter = {});
 
     QString FileName() const { return m_fileName; }
     void setFileName(const QString& name) { m_fileName = name; }

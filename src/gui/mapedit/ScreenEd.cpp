@@ -221,13 +221,13 @@ void ScreenEd::Update_BGPal(int upd) {
 }
 
 void ScreenEd::Update_StrBlock(int ustr, int ublock) {
-    redrawStructureQuarterOnScreen(bitmap(), ed(), ustr, ublock);
+    redrawStructureQuarterOnScreen(bitmap(), ed(), ed().CurScrn, ustr, ublock);
     DrawGrid(bitmap());
     m_pic->ShowBitmap(bitmap());
 }
 
 void ScreenEd::Update_Block(int ublock) {
-    redrawBlockOnScreen(bitmap(), ed(), ublock);
+    redrawBlockOnScreen(bitmap(), ed(), ed().CurScrn, ublock);
     DrawGrid(bitmap());
     m_pic->ShowBitmap(bitmap());
 }
@@ -244,7 +244,7 @@ void ScreenEd::ScreenPic_MouseDown(int button, int /*shift*/, int x, int y) {
     const int col = cellOfPixel(x);
     if (button == 1) {
         paintScreenCell(e, row, col);
-        drawScreenCell(bitmap(), e, row, col);
+        drawScreenCell(bitmap(), e, e.CurScrn, row, col);
         DrawGrid(bitmap());
         m_pic->ShowBitmap(bitmap());
         m_hub.Update_ScrnStr(row, col);

@@ -42,7 +42,8 @@ int pixelY(const QMouseEvent* e) {
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent), m_colourTable(256) {
     // Clicking a picture gives it the keyboard, so arrow keys and the shared keys work
-    // right after a click; moves are only wanted while a button is held (no tracking).
+    // right after a click. Moves are reported while a button is held, and with no button
+    // too once the owner turns mouse tracking on.
     setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -188,7 +189,7 @@ void PictureArea::mousePressEvent(QMouseEvent* event) {
 
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
     const int held = buttonMask(event->buttons());
-    if (held == 0) return;
+    if (held == 0 && !hasMouseTracking()) return;
     emit mouseMove(held, modifierMask(event->modifiers()), pixelX(event), pixelY(event));
 }
 

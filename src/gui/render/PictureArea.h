@@ -33,7 +33,7 @@ public:
 
 signals:
     // Press and release report the button that changed; a move reports every button held
-    // and is only sent while at least one is.
+    // and is only sent while at least one is, unless mouse tracking is on (button 0).
     void mouseDown(int button, int shift, int x, int y);
     void mouseMove(int button, int shift, int x, int y);
     void mouseUp(int button, int shift, int x, int y);

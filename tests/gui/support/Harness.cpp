@@ -20,6 +20,7 @@ QString call(const QString& name, int a, int b) {
 
 void FakeHub::rec(const QString& name, int a, int b) {
     calls << call(name, a, b);
+    if (onCall) onCall(calls.last());
 }
 
 void RecordingWindow::rec(const QString& what, int a, int b) {
@@ -27,8 +28,9 @@ void RecordingWindow::rec(const QString& what, int a, int b) {
 }
 
 QString windowName(WindowId id) {
-    static const char* const kNames[] = {"PalEd",  "TileTable", "TSATable", "StrTable", "ScreenEd",
-                                         "EnemEd", "MiscEd",    "Config",   "DumpRes",  "PalChart"};
+    static const char* const kNames[] = {"PalEd",    "TileTable", "TSATable", "StrTable",
+                                         "ScreenEd", "EnemEd",    "MiscEd",   "Config",
+                                         "DumpRes",  "PalChart",  "LevelMap"};
     return kNames[int(id)];
 }
 

@@ -27,7 +27,8 @@ public:
     Editor ed;
     QStringList calls;
     QStringList messages;
-    ToolWindow* strTable = nullptr; // what shownWindow(StrTable) answers
+    ToolWindow* strTable = nullptr;                  // what shownWindow(StrTable) answers
+    std::function<void(const QString& call)> onCall; // runs after each recorded call
 
     Editor& editor() override { return ed; }
     void Global_KeyDown(int key, int shift) override { rec("Global_KeyDown", key, shift); }
@@ -36,9 +37,13 @@ public:
     void Update_Block(int b) override { rec("Update_Block", b); }
     void Update_StrBlock(int s, int q) override { rec("Update_StrBlock", s, q); }
     void Update_ScrnStr(int y, int x) override { rec("Update_ScrnStr", y, x); }
+    void Update_Enemies(int screen) override { rec("Update_Enemies", screen); }
     void Update_BGPal(int upd, int animcl) override { rec("Update_BGPal", upd, animcl); }
     void Update_Global_Pal() override { rec("Update_Global_Pal"); }
     void SprCHRPALSetup() override { rec("SprCHRPALSetup"); }
+    void paletteEdited(PaletteChange c) override {
+        rec(c == PaletteChange::Colours ? "paletteEdited(Colours)" : "paletteEdited(Animations)");
+    }
     void InitEffectLoad() override { rec("InitEffectLoad"); }
     void ScrollEffectLoad(int section) override { rec("ScrollEffectLoad", section); }
     void ReloadNESPAL() override { rec("ReloadNESPAL"); }
@@ -70,6 +75,7 @@ public:
     void Update_Block(int b) override { rec("Update_Block", b); }
     void Update_StrBlock(int s, int q) override { rec("Update_StrBlock", s, q); }
     void Update_ScrnStr(int y, int x) override { rec("Update_ScrnStr", y, x); }
+    void Update_Enemies(int screen) override { rec("Update_Enemies", screen); }
     void Update_Global_Pal() override { rec("Update_Global_Pal"); }
     void CurStrSet(int upd) override { rec("CurStrSet", upd); }
     void showPicture(int id) override { rec("showPicture", id); }
@@ -87,6 +93,7 @@ QString windowName(WindowId id);
 class DemoHome {
 public:
     explicit DemoHome(const QString& mode);
+    bool isValid() const { return m_dir.isValid(); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString romPath() const { return path(m_mode + "-demo.nes"); }
     StartupOptions options() const;
