@@ -67,37 +67,24 @@ private slots:
             QVERIFY(std::all_of(a.res->ResData.begin() + a.res->ResDataCount, a.res->ResData.end(),
                                 [](int32_t v) { return v == 0; }));
     }
-    // Limits reached by long generated sources.
-    void limits_data() {
-        QTest::addColumn<QByteArray>("source");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<int>("line");
-        const QByteArray x32767(32767, 'x');
-        QTest::newRow("256 sections")
-            << QByteArray("{s }\n").repeated(256) << "255 sections" << 256;
-        QTest::newRow("index section is the 256th")
-            << QByteArray("{s }\n").repeated(254) + "{t &\n}"
-            << "255 sections" << 256;
-        QTest::newRow("65537 values") << "{a }\n\"" + QByteArray(65537, 'x') << "65536 values" << 2;
-        QTest::newRow("65537 numbers")
-            << QByteArray("!1\n").repeated(65537) << "65536 values" << 65537;
-        QTest::newRow("section start") << "\"" + x32767 + "\"\n{big }"
-                                       << "above value 32767" << 2;
-        QTest::newRow("index section start") << "{t &\n\"" + x32767 + "\"\n}"
-                                             << "above value 32767" << 3;
-        QTest::newRow("final cursor") << "\"" + x32767 + "\"\n/ end /\n"
-                                      << "32767 values" << 2;
-        QTest::newRow("long run of digits")
-            << "!" + QByteArray(100000, 'F') << "above 7FFFFFFF" << 1;
-    }
+    // Limits reached by long generated sources: the error and its line.
     void limits() {
-        QFETCH(QByteArray, source);
-        QFETCH(QString, error);
-        QFETCH(int, line);
-        const Assembled a = assemble(source);
-        QVERIFY2(!a.result.ok && QString(a.result.error.c_str()).contains(error),
-                 a.result.error.c_str());
-        QCOMPARE(a.result.line, line);
+        const QByteArray x32767(32767, 'x'), s = "{s }\n";
+        const std::tuple<QByteArray, const char*, int> cases[] = {
+            {s.repeated(256), "255 sections", 256},
+            {s.repeated(254) + "{t &\n}", "255 sections", 256}, // the index section is 256th
+            {"{a }\n\"" + QByteArray(65537, 'x'), "65536 values", 2},
+            {QByteArray("!1\n").repeated(65537), "65536 values", 65537},
+            {"\"" + x32767 + "\"\n{big }", "above value 32767", 2},
+            {"{t &\n\"" + x32767 + "\"\n}", "above value 32767", 3},
+            {"\"" + x32767 + "\"\n/ end /\n", "32767 values", 2},
+            {"!" + QByteArray(100000, 'F'), "above 7FFFFFFF", 1}};
+        for (const auto& [source, error, line] : cases) {
+            const Assembled a = assemble(source);
+            QVERIFY2(!a.result.ok && QString(a.result.error.c_str()).contains(error),
+                     a.result.error.c_str());
+            QCOMPARE(a.result.line, line);
+        }
     }
     // Everything at its limit at once still assembles, and the dump holds every slot.
     void largestAcceptedSource() {

@@ -329,8 +329,8 @@ private slots:
     void pickers() {
         Opened o(kConfig);
         for (const auto& [button, field, title, answer] :
-             {std::tuple{"EmuBrowseBtn", "EmuTB", "Pick the Emu..", ""},
-              {"EmuBrowseBtn", "EmuTB", "Pick the Emu..", "/usr/my emu"},
+             {std::tuple{"EmuBrowseBtn", "EmuTB", "Pick the Emu..", "/usr/my emu"},
+              {"EmuBrowseBtn", "EmuTB", "Pick the Emu..", ""},
               {"PALBrowseBtn", "PALTB", "Pick the Palette..", "/home/u/fceu.pal"}}) {
             QStringList asked;
             o.w->setFilePicker([&](const QString& t, const QString& f) {
@@ -339,7 +339,7 @@ private slots:
             });
             QTest::mouseClick(child<QPushButton>(o.w, button), Qt::LeftButton);
             QCOMPARE(asked, (QStringList{title, field[0] == 'E' ? "*.exe" : "*.pal"}));
-            if (*answer) QCOMPARE(o.field(field)->text(), QString(answer));
+            QCOMPARE(o.field(field)->text(), QString(*answer ? answer : "/usr/my emu"));
         }
         QCOMPARE(o.config(), QByteArray(kConfig)
                                  .replace("nes.pal", "/home/u/fceu.pal")
