@@ -18,8 +18,8 @@ enum BitmapId {
     kBmpScreenEd = 6,    // ScreenEd ScreenPic
     kBmpEnemEd = 7,      // EnemEd ScreenPic (shown)
     kBmpEnemEdClean = 8, // EnemEd background under the sprites, never shown
-    kBmpEnemEdExtra1 = 9,
-    kBmpEnemEdExtra2 = 10,
+    kBmpEnemEdTiles = 9, // EnemEd TilePic
+    kBmpEnemEdPal = 10,  // EnemEd PalPic
     kBitmapCount = 11
 };
 

@@ -11,6 +11,7 @@
 
 #include "core/app/ConfigTable.h"
 #include "core/app/Editor.h"
+#include "core/enemyedit/EffectSprites.h"
 #include "core/enemyedit/EnemyNames.h"
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
@@ -18,6 +19,7 @@
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/QuietControls.h"
+#include "gui/enemyedit/EffSprPanel.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/PictureArea.h"
 
@@ -105,7 +107,7 @@ void EnemEd::buildControls() {
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
-    setFixedSize(439, 324);
+    setFixedSize(712, 588);
 
     auto* picFrame = named(new QFrame(this), "ScreenPicFrame");
     picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -129,6 +131,10 @@ void EnemEd::buildControls() {
     m_curScrollLabel = named(new QLabel("Scroll Map Position: ", this), "CurScrollLabel");
     m_curScrollLabel->setGeometry(272, 16, 153, kRowHeight);
     buildEnemyFrame()->setGeometry(272, 40, 160, 168);
+    m_effSpr = new EffSprPanel(m_hub, this);
+    m_effSpr->setGeometry(272, 216, 160, 236);
+    m_effSpr->hide(); // shown while the current enemy is an mm4 effect sprite
+    buildGfxControls();
 
     // The picture has the keyboard when the window opens, so its keys work at once.
     setFocusProxy(m_pic);
@@ -198,6 +204,7 @@ void EnemEd::Update_Scrn() {
     showText(m_curScrnTB, hex(e.CurScrn));
     showText(m_scrnPresTB, hex(e.byte(presetPosition(e))));
     m_curScrollLabel->setText("Scroll Map Position: " + QString::number(e.CurSection));
+    ShowGfxSet();
     m_picture.drawScreen(e, e.CurScrn);
     enemiesDrawn();
 }
@@ -228,6 +235,11 @@ void EnemEd::Update_Block(int ublock) {
     enemiesDrawn();
 }
 
+void EnemEd::Update_Global_Pal() {
+    // Kept current while the panel is hidden too, so it shows the right colours at once.
+    if (ed().EditMode == kMM4) m_effSpr->paintSlotOptions();
+}
+
 void EnemEd::showPicture(int bitmapId) {
     if (bitmapId == kBmpEnemEd) m_pic->ShowBitmap(display());
 }
@@ -238,7 +250,12 @@ void EnemEd::ShowCurrentEnemy() {
     showText(m_curEnemTB, QString::number(n));
     for (EnemyField f : {EnemyField::Screen, EnemyField::X, EnemyField::Y, EnemyField::Type})
         showText(fieldTB(f), hex(enemyField(e, n, f)));
-    m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, enemyField(e, n, EnemyField::Type))));
+    const int type = enemyField(e, n, EnemyField::Type);
+    m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, type)));
+    if (isEffectSprite(e, type))
+        m_effSpr->fill();
+    else
+        m_effSpr->hide();
 }
 
 void EnemEd::enemiesDrawn() {
@@ -246,7 +263,7 @@ void EnemEd::enemiesDrawn() {
     m_pic->ShowBitmap(display());
 }
 
-template <class Change> void EnemEd::editEnemies(Change&& change) {
+void EnemEd::editEnemies(const std::function<void()>& change) {
     m_picture.edit(ed(), ed().CurScrn, change);
     enemiesDrawn();
     m_hub.Update_Enemies(ed().CurScrn);
@@ -327,6 +344,7 @@ void EnemEd::fieldTyped(EnemyField field) {
         return;
     }
     editEnemies([&] { setEnemyField(ed(), ed().CurEnemy, field, value); });
+    if (field == EnemyField::Type) typeChanged();
 }
 
 void EnemEd::moveEnemyToItsScreen() {
@@ -343,7 +361,9 @@ void EnemEd::fieldStepped(EnemyField field, int delta) {
         moveEnemyToItsScreen();
         return;
     }
-    editEnemies([&] { stepEnemyField(ed(), ed().CurEnemy, field, delta); });
+    bool stepped = false;
+    editEnemies([&] { stepped = stepEnemyField(ed(), ed().CurEnemy, field, delta); });
+    if (stepped && field == EnemyField::Type) typeChanged();
 }
 
 // ---- current screen and preset ------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <array>
 #include <vector>
 
 #include "core/enemyedit/EnemyList.h"
@@ -50,7 +51,38 @@ inline Editor makeEnemyLevel(int mode) {
     ed.Res->ResIndex[11] = 400; // mm3 sprite numbers
     ed.Res->ResIndex[32] = 600; // box label and digit fonts
     ed.Res->ResIndex[33] = 700;
+    // Graphics of the sections: mm3 sets (P9, two bytes a section) naming banks in the
+    // set table at 0x171, the banks each type needs (slots 12 to 14); mm4 effects (P10)
+    // with their type lists (slot 34, lists from value 1700); the effect sprites' slot
+    // tables at 0x1401, 0x1441 and their four-colour palettes at 0x1481.
+    setParam(ed, 9, 0x141);
+    setParam(ed, 10, 0x161);
+    setR10(ed, 0, 0x171);
+    for (int k : {8, 9, 10})
+        setR10(ed, k, 0x1401 + 0x40 * (k - 8));
+    for (int slot : {12, 13, 14})
+        ed.Res->ResIndex[size_t(slot)] = int16_t(1000 + 200 * (slot - 12));
+    ed.Res->ResIndex[34] = 1600;
     return ed;
+}
+
+// mm3: set g names banks b0 and b1 and is the highest set so far.
+inline void addGraphicsSet(Editor& ed, int g, int b0, int b1) {
+    poke(ed, 0x171 + 2 * g, {b0, b1});
+    setR10(ed, 1, g);
+}
+// mm3: the banks type t needs (0: any) and the Bank 1 it is listed under by number.
+inline void setTypeNeeds(Editor& ed, int t, int b0, int b1, int alt1) {
+    for (int k = 0; k < 3; ++k)
+        ed.Res->ResData[size_t(1000 + 200 * k + t)] = std::array{b0, b1, alt1}[size_t(k)];
+}
+// mm4: effect e supports `types` and is the highest effect so far.
+inline void addEffect(Editor& ed, int e, const std::vector<int>& types) {
+    const int list = 1700 + 20 * e;
+    ed.Res->ResData[size_t(1600 + e)] = list;
+    for (size_t j = 0; j <= types.size(); ++j)
+        ed.Res->ResData[size_t(list) + j] = j < types.size() ? types[j] : 255;
+    setR10(ed, 11, e);
 }
 
 // The list as "screen/x/y/type" entries in hexadecimal; entries not given end the list (FF).
