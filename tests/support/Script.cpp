@@ -2,6 +2,9 @@
 
 #include <QtTest>
 
+#include "core/enemyedit/GraphicsSetSearch.h"
+#include "core/enemyedit/GraphicsSets.h"
+#include "core/enemyedit/TypeLists.h"
 #include "core/mapedit/ScreenSettings.h"
 #include "core/mapedit/ScrollEntry.h"
 #include "core/render/BackgroundPalette.h"
@@ -149,6 +152,19 @@ bool Script::command(const QString& cmd, QStringList& args, QStringList& got, QS
         ed.TileAddr.fill(-7);
         ed.BmpCols.fill(kUntouched);
         ed.SprColPos.fill(-1);
+    } else if (cmd == "level") {
+        ed = enemyLevel(ed.EditMode);
+    } else if (cmd == "enemies") {
+        setEnemies(ed, args.join(' '));
+    } else if (cmd == "gfxset") {
+        addGraphicsSet(ed, number(0), hex(args[1]), hex(args[2]));
+    } else if (cmd == "needs") {
+        setTypeNeeds(ed, hex(args[0]), hex(args[1]), hex(args[2]), hex(args[3]));
+    } else if (cmd == "effect") {
+        std::vector<int> types;
+        for (const QString& t : args.mid(1))
+            types.push_back(hex(t));
+        addEffect(ed, number(0), types);
     } else if (cmd == "snapshot") {
         m_snapshot = ed.RomImage.bytes();
     } else if (cmd == "set") {
@@ -160,6 +176,8 @@ bool Script::command(const QString& cmd, QStringList& args, QStringList& got, QS
         if (what == "section") ed.CurSection = number(1);
         if (what == "bounds") pair(ed.SectionStart, ed.SectionEnd);
         if (what == "level") ed.CurLevel = number(1);
+        if (what == "enemy") ed.CurEnemy = number(1);
+        if (what == "colour") ed.BmpCols[size_t(number(1))] = uint32_t(hex(args[2]));
         if (what == "force") ed.ForcePalLoad = number(1);
         if (what == "screen") enterScreen(ed, number(1));
         if (what == "tile") pair(ed.TileSelA, ed.TileSelB);
@@ -200,6 +218,9 @@ bool Script::command(const QString& cmd, QStringList& args, QStringList& got, QS
             m_result = stepPreset(ed, args[0].toInt());
         else
             setPreset(ed, hex(args[0]));
+    } else if (cmd == "finds") { // successive searches, each giving the choice after it
+        for (int i = 0; i < args.size() && FindGfxSet(ed); ++i)
+            got << QString::number(graphicsChoice(ed));
     } else if (cmd == "decode") {
         ScrollMapDecode(ed, m_lists);
     } else if (cmd == "lists") {
@@ -240,6 +261,14 @@ bool Script::command(const QString& cmd, QStringList& args, QStringList& got, QS
                        : cmd == "wait" ? ed.PalAnimWait
                                        : ed.PalAnimFrame);
         want = hexWords(args);
+    } else if (cmd == "gfxlist") { // "(9)": type 9 listed by number alone
+        for (const TypeItem& item : gfxEnemyItems(ed))
+            got << (item.text.find(':') == std::string::npos ? "(" + hexWord(item.type) + ")"
+                                                             : hexWord(item.type));
+        got = got.isEmpty() ? QStringList{"none"} : got;
+        want = args.isEmpty() ? QStringList{"none"} : args;
+    } else if (cmd == "enemylist") {
+        got = enemies(ed).split(' ');
     } else if (cmd == "bgpal") {
         got << QString::number(ed.CurBGPal);
     } else if (cmd == "tiles") {
@@ -260,6 +289,8 @@ bool Script::command(const QString& cmd, QStringList& args, QStringList& got, QS
         const QString what = args[0];
         if (what == "screen") got << QString::number(ed.CurScrn);
         if (what == "section") got << QString::number(ed.CurSection);
+        if (what == "enemy") got << QString::number(ed.CurEnemy);
+        if (what == "palanim") got << hexWord(ed.CurPalAnim);
         const std::map<QString, std::pair<int, int>> cells = {
             {"tile", {ed.TileSelA, ed.TileSelB}},
             {"block", {ed.CurBlockRow, ed.CurBlockCol}},

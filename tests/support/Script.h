@@ -12,6 +12,10 @@
 //          | set section S | set bounds START END | set level L | set force 0/1
 //          | set screen N (and walk the sections) | set tile ROW COL | set block ROW COL
 //          | set str ROW COL | set anim/wait/frame V V V V (the background palettes' state)
+//          | set enemy N | set colour SLOT RGB (BmpCols) | level enemies (the enemy level of
+//          TestLevel.h in place of the made-up one) | enemies LIST (screen/x/y/type ...)
+//          | gfxset G BANK0 BANK1 (mm3 set G, the highest) | needs TYPE BANK0 BANK1 LISTED
+//          | effect E TYPES (mm4 effect E and the types it supports, the highest)
 // Actions: palette ANIMCL | tick | effects POS SIZEDIM | sprites | move SCREEN (the main
 //          window's section walk with mm4's effect reload) | decode | lists DIRS
 //          | dir SCREEN D | split SCREEN | unsplit SCREEN | encode BYTES (expects exactly
@@ -30,7 +34,9 @@
 //          | scrollfields TYPE LENGTH SUMMARY (the detailed fields of the current section)
 //          | tilepalette TILE BLOCK PALETTE (the block whose palette the tile is shown in)
 //          | shown DIRS (each screen made current: the direction and split shown)
-//          | walk SCREEN SECTION START END
+//          | walk SCREEN SECTION START END | editor enemy N | editor palanim N (CurPalAnim)
+//          | gfxlist TYPES (those "Enemies using GFX:" lists, "(9)": type 9 listed by number;
+//          "none") | enemylist LIST (the enemy list up to its terminator)
 
 #include <QStringList>
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/app/Editor.h"
+#include "core/enemyedit/EnemySprite.h"
 
 namespace orvane::testing {
 
@@ -43,6 +44,33 @@ void loadLevel(Editor& ed, int level);
 // Makes `screen` current and walks the sections as the main window does.
 void enterScreen(Editor& ed, int screen);
 
+// A small level for enemies over no resource data: an enemy list of kEnemySlots entries at
+// 0x101 (screens), 0x111, 0x121, 0x131; every preset 0 and layout cell 0, block b showing
+// tile b, structure s blocks 4s..4s+3; 1024 linear tiles at kChr (tile t at kChr + 16t,
+// its pixels spriteColour), background and sprite tile t being linear tile t.
+// Graphics of the sections: mm3 sets (P9, two bytes a section) naming banks in the set
+// table at 0x171, the banks each type needs (slots 12 to 14); mm4 effects (P10) with their
+// type lists (slot 34); the effect sprites' slot tables at 0x1401, 0x1441 and their
+// four-colour palettes at 0x1481.
+constexpr int kEnemySlots = 8;
+constexpr int kChr = 0x10000;
+Editor enemyLevel(int mode);
+int spriteColour(int tile, int row, int col);
+// mm3: set g names banks b0 and b1 and is the highest set so far.
+void addGraphicsSet(Editor& ed, int g, int b0, int b1);
+// mm3: the banks type t needs (0: any) and the Bank 1 it is listed under by number.
+void setTypeNeeds(Editor& ed, int t, int b0, int b1, int alt1);
+// mm4: effect e supports `types` and is the highest effect so far.
+void addEffect(Editor& ed, int e, const std::vector<int>& types);
+// The list as "screen/x/y/type" entries in hexadecimal; entries not given end it (FF).
+void setEnemies(Editor& ed, const QString& list);
+// The list back in that form, up to its terminator.
+QString enemies(const Editor& ed);
+// Writes the sprite tables of the editor's game so that type `type` (below 0x40) draws
+// `pieces`; an mm5 record names 1 KB tile bank `bank`. Sprite number, frame and
+// coordinate set are all `type`; every game finds its tables at the same positions.
+void writeSprite(Editor& ed, int type, const std::vector<SpritePiece>& pieces, int bank = 0);
+
 // The case files of tests/data/<area> ending in `suffix`, sorted by name.
 QStringList dataFiles(const QString& area, const QString& suffix = ".txt");
 QByteArray readFile(const QString& path);
@@ -53,6 +81,12 @@ std::pair<QByteArray, QByteArray> splitCase(const QByteArray& file, const QByteA
 // The words of one line of a case file, repeats spelled out: "00*3" is three words 00,
 // "[01 80]*2" is 01 80 01 80.
 QStringList words(const QString& line);
+// A "key value..." case file: its lines split into words ('#' lines are comments), the
+// words after the first line starting with `key`, and one data row "path" per case file
+// of tests/data/<folder>, named after the file.
+QList<QStringList> caseLines(const QString& path);
+QString caseValue(const QList<QStringList>& lines, const QString& key);
+void addCaseRows(const QString& folder);
 // The rows of the table tests/data/<name>: each line the text between its first and last
 // double quote, then what follows the last quote, trimmed ("#" lines are comments).
 QList<std::pair<QString, QString>> quotedRows(const QString& name);

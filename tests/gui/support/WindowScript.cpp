@@ -1,6 +1,6 @@
 #include "gui/support/WindowScript.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,6 +9,9 @@
 #include <QtTest>
 
 #include "core/mapedit/ScreenDrawing.h"
+#include "core/render/Colours.h"
+#include "core/render/SpriteSetup.h"
+#include "gui/enemyedit/EnemEd.h"
 #include "gui/mapedit/ScreenEd.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/mapedit/StrTable.h"
@@ -25,9 +28,12 @@ const std::map<QString, int> kPictures = {{"pic1", kBmpTileTable},
                                           {"PalPic", kBmpTsaPal},
                                           {"StrPic", kBmpStrTable},
                                           {"ScreenPic", kBmpScreenEd}};
+const std::map<QString, int> kEnemEdPictures = {
+    {"ScreenPic", kBmpEnemEd}, {"TilePic", kBmpEnemEdTiles}, {"PalPic", kBmpEnemEdPal}};
 
-// A hub that also walks the sections and refreshes the window, as the main window does,
-// so a case sees what the user would see after each change.
+// A hub that also walks the sections, refreshes the window, loads the section's sprites
+// and copies the colour table into the bitmaps, as the main window does, so a case sees
+// what the user would see after each change.
 struct WindowHub : FakeHub {
     using FakeHub::FakeHub;
     ToolWindow* window = nullptr;
@@ -39,6 +45,15 @@ struct WindowHub : FakeHub {
     void Update_BGPal(int upd, int animcl) override {
         FakeHub::Update_BGPal(upd, animcl);
         window->Update_BGPal(upd);
+    }
+    void SprCHRPALSetup() override {
+        FakeHub::SprCHRPALSetup();
+        orvane::SprCHRPALSetup(ed);
+        orvane::Update_Global_Pal(ed);
+    }
+    void paletteEdited(PaletteChange c) override {
+        FakeHub::paletteEdited(c);
+        orvane::Update_Global_Pal(ed);
     }
 };
 
@@ -63,6 +78,11 @@ private:
         return child<T>(m_window, qPrintable(name));
     }
     QString upToDate();
+    // The bitmaps of the window's pictures, by the pictures' names.
+    const std::map<QString, int>& pictures() const {
+        return qobject_cast<EnemEd*>(m_window) ? kEnemEdPictures : kPictures;
+    }
+    int picture(const QString& name) const { return pictures().at(name); }
 
     WindowHub m_hub;
     ToolWindow* m_window = nullptr;
@@ -72,7 +92,7 @@ private:
 
 QString WindowScript::upToDate() {
     Editor& ed = m_hub.ed;
-    for (const auto& [name, id] : kPictures)
+    for (const auto& [name, id] : pictures())
         if (auto* p = m_window->findChild<PictureArea*>(name))
             for (int y = 0; y < p->shownImage().height(); ++y)
                 for (int x = 0; x < p->shownImage().width(); ++x)
@@ -83,6 +103,8 @@ QString WindowScript::upToDate() {
         before.push_back(b.pixels());
     if (qobject_cast<ScreenEd*>(m_window))
         DrawScreen(ed.Bitmaps[kBmpScreenEd], ed);
+    else if (qobject_cast<EnemEd*>(m_window))
+        m_window->Update_Scrn();
     else
         m_window->Update_Level();
     for (size_t i = 0; i < before.size(); ++i)
@@ -99,6 +121,7 @@ bool WindowScript::command(const QString& cmd, QStringList& args, QStringList& g
         if (args[0] == "TSATable") m_window = new TSATable(m_hub);
         if (args[0] == "StrTable") m_window = new StrTable(m_hub);
         if (args[0] == "TileTable") m_window = new TileTable(m_hub);
+        if (args[0] == "EnemEd") m_window = new EnemEd(m_hub);
         m_window->setAttribute(Qt::WA_DeleteOnClose, false);
         m_hub.window = m_window;
         m_window->Update();
@@ -150,9 +173,11 @@ bool WindowScript::command(const QString& cmd, QStringList& args, QStringList& g
         if (args[0] == "Update_BGPal") m_window->Update_BGPal(a);
         if (args[0] == "Update_Level") m_window->Update_Level();
         if (args[0] == "CurStrSet") m_window->CurStrSet(a);
-        if (args[0] == "showPicture") m_window->showPicture(kPictures.at(args[1]));
+        if (args[0] == "showPicture") m_window->showPicture(picture(args[1]));
+        if (args[0] == "Update_Global_Pal") m_window->Update_Global_Pal();
+        if (args[0] == "PCEvent") (m_hub.ed.PCColor = a, m_window->PCEvent());
     } else if (cmd == "recolour") {
-        WinBitmap& b = m_hub.ed.Bitmaps[size_t(kPictures.at(args[0]))];
+        WinBitmap& b = m_hub.ed.Bitmaps[size_t(picture(args[0]))];
         b.colours()[size_t(args[1].toInt())] = uint32_t(testing::hex(args[2]));
         m_versions[args[0]] = b.pixelVersion();
     } else if (cmd == "calls") {
@@ -171,10 +196,15 @@ bool WindowScript::command(const QString& cmd, QStringList& args, QStringList& g
     } else if (cmd == "row") {
         got << QString::number(control<QListWidget>(args[0])->currentRow());
         want = args.mid(1);
-    } else if (cmd == "checked" || cmd == "visible") {
-        got << QString::number(cmd == "checked" ? control<QCheckBox>(args[0])->isChecked()
-                                                : control(args[0])->isVisible());
+    } else if (cmd == "checked" || cmd == "visible" || cmd == "enabled") {
+        got << QString::number(cmd == "checked"   ? control<QAbstractButton>(args[0])->isChecked()
+                               : cmd == "visible" ? control(args[0])->isVisible()
+                                                  : control(args[0])->isEnabled());
         want = args.mid(1);
+    } else if (cmd == "fill") {
+        const QRgb fill = control(args[0])->palette().color(QPalette::Window).rgb();
+        got << QString::number(fill & 0xFFFFFF, 16).toUpper();
+        want = testing::hexWords({args[1]});
     } else if (cmd == "below") {
         got << (control(args[0])->y() > control(args[1])->geometry().bottom() ? "below"
                                                                               : "not below");
@@ -187,7 +217,7 @@ bool WindowScript::command(const QString& cmd, QStringList& args, QStringList& g
         if (!QTest::qWaitForWindowActive(m_window)) return false;
         control(args[0])->setFocus();
     } else if (cmd == "paint" || cmd == "pixel") {
-        WinBitmap& b = m_hub.ed.Bitmaps[size_t(kPictures.at(args[0]))];
+        WinBitmap& b = m_hub.ed.Bitmaps[size_t(picture(args[0]))];
         uint8_t& pixel = b.pixels()[size_t(b.width() * args[2].toInt() + args[1].toInt())];
         const int value = testing::hex(args.last());
         if (cmd == "paint") {
@@ -204,7 +234,7 @@ bool WindowScript::command(const QString& cmd, QStringList& args, QStringList& g
         got << QString::number(shown & 0xFFFFFF, 16).toUpper();
         want = testing::hexWords({args[2]});
     } else if (cmd == "redrawn") {
-        const uint64_t now = m_hub.ed.Bitmaps[size_t(kPictures.at(args[0]))].pixelVersion();
+        const uint64_t now = m_hub.ed.Bitmaps[size_t(picture(args[0]))].pixelVersion();
         got << (now != m_versions[args[0]] ? "yes" : "no");
         want = args.mid(1);
     } else {
