@@ -135,7 +135,7 @@ Editor enemyLevel(int mode) {
     Editor ed = bareEditor(mode, 0x20000);
     const int params[][2] = {{11, 0x101}, {12, 0x111}, {13, 0x121}, {14, 0x131}, {19, 7},
                              {2, kChr},   {16, 15},    {3, 0x9001}, {4, 0x9401}, {5, 0x9501},
-                             {6, 0x8001}, {7, 0x8801}, {9, 0x141},  {10, 0x161}};
+                             {6, 0x8001}, {7, 0x8801}, {8, 0x1C1},  {9, 0x141},  {10, 0x161}};
     for (const auto& [k, v] : params)
         setParam(ed, k, v);
     for (int i = 0; i < 1024; ++i) {
@@ -146,6 +146,7 @@ Editor enemyLevel(int mode) {
     }
     for (int t = 0; t < 512; ++t)
         ed.TileAddr[size_t(t)] = kChr + 16 * (t & 0xFF);
+    poke(ed, 0x1C1, {0x22, 0x80, 0xA1, 0x00});
     ed.Res->ResIndex[11] = 400; // mm3 sprite numbers
     ed.Res->ResIndex[32] = 600; // box label and digit fonts
     ed.Res->ResIndex[33] = 700;

@@ -46,7 +46,8 @@ void enterScreen(Editor& ed, int screen);
 
 // A small level for enemies over no resource data: an enemy list of kEnemySlots entries at
 // 0x101 (screens), 0x111, 0x121, 0x131; every preset 0 and layout cell 0, block b showing
-// tile b, structure s blocks 4s..4s+3; 1024 linear tiles at kChr (tile t at kChr + 16t,
+// tile b, structure s blocks 4s..4s+3; the scroll map of tableLevel at 0x1C1 (screens 0..2
+// are section 0, 3 section 1); 1024 linear tiles at kChr (tile t at kChr + 16t,
 // its pixels spriteColour), background and sprite tile t being linear tile t.
 // Graphics of the sections: mm3 sets (P9, two bytes a section) naming banks in the set
 // table at 0x171, the banks each type needs (slots 12 to 14); mm4 effects (P10) with their
