@@ -60,8 +60,9 @@ public:
     // The shown picture, and the screen's blocks under the enemies.
     WinBitmap& display() { return m_display; }
     WinBitmap& background() { return m_background; }
-    // PalPic's swatches of sprite palettes 2 and 3.
-    const WinBitmap& swatches() const { return m_swatches; }
+    // TilePic's sprite tiles, and PalPic's swatches of sprite palettes 2 and 3.
+    WinBitmap& tiles() { return m_tiles; }
+    WinBitmap& swatches() { return m_swatches; }
 
     // The graphics-set panel, the type list of the current choice and both pictures.
     void ShowGfxSet();

@@ -128,9 +128,11 @@ QRect PictureArea::convert(uint64_t pixelVersion) {
         changedRows = m_rgb.rect();
     } else {
         const QRgb* table = m_colourTable.constData();
+        // Only the slots the pixels use matter: a palette load that rewrites the others
+        // (the sprite tiles after a background palette change) leaves the picture as it is.
         bool any = false;
         for (int i = 0; i < 256 && !any; ++i)
-            any = m_rgbTable[i] != table[i];
+            any = m_usedSlots[size_t(i)] && m_rgbTable[i] != table[i];
         if (!any) return {};
         if (!m_slotIndexValid && !m_recolouredSinceDrawn) {
             // The first new colours after a drawing (a screen change reloads the palette
@@ -172,11 +174,14 @@ void PictureArea::convertAll() {
     const int W = m_image.width(), H = m_image.height();
     if (m_rgb.size() != m_image.size()) m_rgb = QImage(m_image.size(), QImage::Format_RGB32);
     const QRgb* table = m_colourTable.constData();
+    m_usedSlots.fill(false);
     for (int y = 0; y < H; ++y) {
         const uchar* from = m_image.constScanLine(y);
         auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
-        for (int x = 0; x < W; ++x)
+        for (int x = 0; x < W; ++x) {
             to[x] = table[from[x]];
+            m_usedSlots[from[x]] = true;
+        }
     }
 }
 

@@ -81,6 +81,7 @@ private:
     // colour-only show after a redraw.
     QImage m_rgb;
     QList<QRgb> m_rgbTable;
+    std::array<bool, 256> m_usedSlots{}; // the slots m_rgb's pixels were made from
     uint64_t m_rgbPixelVersion = 0;
     bool m_rgbValid = false;
     std::vector<uint32_t> m_slotPositions;
