@@ -11,7 +11,7 @@
 #include "gui/app/ToolWindow.h"
 #include "gui/app/WindowOrder.h"
 #include "gui/app/WindowPlaces.h"
-#include "support/DemoHome.h"
+#include "gui/support/Harness.h"
 
 using namespace orvane;
 
