@@ -5,8 +5,15 @@
 //   - one step of a left-button drag of an enemy: erase the screen's enemies, move, draw
 //     them again, show the picture (goal: < 1 ms);
 //   - the main window's Update_Scrn with the Enemy Editor and every other built tool
-//     window shown (goal: one 60 Hz frame, 16.7 ms).
+//     window shown (goal: one 60 Hz frame, 16.7 ms);
+//   - FindGfxSet over a section of 64 enemies with 256 candidate sets or effects
+//     (goal: < 1 ms);
+//   - a graphics-set change typed into the panel: mm3 the set (write, SprCHRPALSetup, the
+//     screen refresh that every shown window follows, with ShowGfxSet and the enemies
+//     drawn again; goal: < 5 ms), mm4 the PPU effect (write, ScrollEffectLoad, the same
+//     refresh).
 // Prints microseconds per repetition, the best of several runs.
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include <cstdio>
@@ -16,6 +23,7 @@
 #include "core/app/Editor.h"
 #include "core/enemyedit/EnemyList.h"
 #include "core/enemyedit/EnemyPicture.h"
+#include "core/enemyedit/GraphicsSetSearch.h"
 #include "gui/enemyedit/EnemEd.h"
 #include "gui/render/PictureArea.h"
 
@@ -46,6 +54,38 @@ void fillScreenZero(Editor& ed) {
     ed.CurEnemy = 0;
 }
 
+// 256 graphics choices for the search, all supporting some of the mixed types: mm3 sets
+// at the end of the image (the last CHR bank's bytes are only read as bank numbers),
+// mm4 effect lists in unused resource values. Screen 0, in the current section, gets 64
+// enemies.
+void manyChoices(Editor& ed) {
+    ResourceData& res = *ed.Res;
+    const std::vector<int> types = mixedTypes(ed.EditMode);
+    if (ed.EditMode == kMM3) {
+        const int64_t table = ed.RomImage.size() - 511;
+        res.ResData[size_t(res.ResIndex[10])] = int32_t(table);
+        res.ResData[size_t(res.ResIndex[10] + 1)] = 255;
+        for (int g = 0; g < 256; ++g) {
+            ed.setByte(table + 2 * g, 0x28 + g % 6);
+            ed.setByte(table + 2 * g + 1, 0x2A + g % 4);
+        }
+    } else {
+        constexpr int kIndex = 30000, kLists = 30300;
+        res.ResIndex[34] = kIndex;
+        res.ResData[size_t(res.ResIndex[10] + 11)] = 255;
+        for (int e = 0; e < 256; ++e) {
+            const int list = kLists + 20 * e;
+            res.ResData[size_t(kIndex + e)] = list;
+            for (int j = 0; j < 12; ++j)
+                res.ResData[size_t(list + j)] = types[size_t(e + j) % types.size()];
+            res.ResData[size_t(list + 12)] = 255;
+        }
+    }
+    for (int n = 0; n < 64; ++n)
+        setEnemy(ed, n, {0, 8 + 30 * (n % 8), 16 + 28 * (n / 8), types[size_t(n) % types.size()]});
+    setEnemyScreen(ed, 64, kEndOfEnemies);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -57,9 +97,10 @@ int main(int argc, char** argv) {
         Orvane_Main& main = session.main();
         Editor& ed = main.editor();
         fillScreenZero(ed);
-        const QStringList shown = session.open(
-            {WindowId::PalEd, WindowId::TileTable, WindowId::TSATable, WindowId::StrTable,
-             WindowId::ScreenEd, WindowId::EnemEd, WindowId::MiscEd, WindowId::Config});
+        const QStringList shown =
+            session.open({WindowId::PalEd, WindowId::TileTable, WindowId::TSATable,
+                          WindowId::StrTable, WindowId::ScreenEd, WindowId::EnemEd,
+                          WindowId::MiscEd, WindowId::Config, WindowId::LevelMap});
         ToolWindow* enemEd = main.shownWindow(WindowId::EnemEd);
         if (!enemEd) {
             std::fprintf(stderr, "the Enemy Editor is not part of this build\n");
@@ -102,6 +143,25 @@ int main(int argc, char** argv) {
         std::printf("  Update_Scrn, every window shown:               %8.1f us  (goal 16700)\n",
                     scrn);
         std::printf("  Update_Scrn + repaint of every shown window:   %8.1f us\n", scrnPainted);
+
+        if (ed.EditMode != kMM5) {
+            ed.CurScrn = 0;
+            main.Update_Scrn();
+            auto* field = enemEd->findChild<QLineEdit*>(ed.EditMode == kMM3 ? "GFXSetTB" : "EffTB");
+            int choice = 0;
+            const double change = bench::bestMicroseconds(50, [&] {
+                choice = (choice + 1) % 3;
+                field->setText(QString::number(choice));
+            });
+            manyChoices(ed);
+            main.Update_Scrn();
+            const double find = bench::bestMicroseconds(500, [&] { FindGfxSet(ed); });
+            std::printf("  %s typed, the enemies drawn again:         %8.1f us  (goal %s)\n",
+                        ed.EditMode == kMM3 ? "GFX set   " : "PPU effect", change,
+                        ed.EditMode == kMM3 ? "5000" : "16700");
+            std::printf("  FindGfxSet, 64 enemies, 256 choices:           %8.1f us  (goal 1000)\n",
+                        find);
+        }
         main.close();
     }
     return 0;

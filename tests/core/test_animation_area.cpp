@@ -5,7 +5,7 @@
 
 #include "core/render/AnimationArea.h"
 #include "core/render/AnimationEdits.h"
-#include "support/MiniEditor.h"
+#include "support/TestLevel.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -16,7 +16,7 @@ constexpr int64_t kColourSets = 0x200;
 constexpr int64_t kAreaStart = 0xBD1C; // where a case's bytes begin
 
 Editor areaEditor(int mode) {
-    Editor ed = makeMiniEditor(mode, 0x2000); // page 0: address A at position A - 0xA000 + 17
+    Editor ed = bareEditor(mode, 0x2000); // page 0: address A at position A - 0xA000 + 17
     setParam(ed, 53, 0x100);
     setParam(ed, 54, 0x140);
     setParam(ed, 55, 0);

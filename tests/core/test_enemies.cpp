@@ -1,11 +1,14 @@
 // Enemy drawing from hand-built sprite tables of each game: the pieces' offsets, flips, palettes
 // and clipping, mm5's tile re-pointing, the box markers, erasing, and a damaged ROM that must never
-// draw outside the picture.
+// draw outside the picture; and the search for the graphics that fit a section's enemies, as
+// script cases in tests/data/enemy-gfx-search (support/Script.h).
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "core/enemyedit/EnemyList.h"
 #include "core/enemyedit/EnemyPicture.h"
-#include "core/support/EnemyLevel.h"
+#include "support/Script.h"
+#include "support/TestLevel.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -27,7 +30,7 @@ private slots:
         const QList<QStringList> lines = caseLines(path);
         const QStringList at = caseValue(lines, "at").split(' ');
         const int x = at.value(0).toInt(), y = at.value(1).toInt();
-        Editor ed = makeEnemyLevel(caseValue(lines, "game").toInt());
+        Editor ed = enemyLevel(caseValue(lines, "game").toInt());
         std::vector<SpritePiece> written;
         WinBitmap expected = blank();
         for (const QStringList& v : lines) {
@@ -61,7 +64,7 @@ private slots:
         auto value = [&](const char* key) { return caseValue(lines, key).toInt(); };
         const int mode = value("game"), type = value("type");
         QVERIFY(lines.size() > 8); // the pixels to check are there
-        Editor ed = makeEnemyLevel(mode);
+        Editor ed = enemyLevel(mode);
         setR10(ed, mode == kMM4 ? 9 : 12, 0x8001);
         setR10(ed, 13, 0x8101);
         poke(ed, 0x8001 + (type & 63), {value("kind")});
@@ -81,7 +84,7 @@ private slots:
     // Erasing restores exactly the background, even after an mm5 record re-pointed the
     // tiles an earlier enemy was drawn with; drawing again gives the same picture.
     void eraseLeavesBackground() {
-        Editor ed = makeEnemyLevel(kMM5);
+        Editor ed = enemyLevel(kMM5);
         writeSprite(ed, 1, {{0x50, 0, 0, 0}, {0x90, 1, 8, 0}}, 5); // keeps the tiles
         writeSprite(ed, 2, {{0x90, 2, 0, 0}, {0xA0, 3, 0, 8}}, 7); // re-points 80..FF
         for (const QString list : {"3/40/40/1 3/78/40/2 3/FA/FA/2 3/A/C8/40", "3/40/40/1"}) {
@@ -102,12 +105,15 @@ private slots:
         }
     }
 
+    void graphicsSearch_data() { scriptRows("enemy-gfx-search"); }
+    void graphicsSearch() { runScriptRow(); }
+
     // Random ROM bytes and wild table positions: every type draws and erases without
     // writing a pixel outside the picture or touching the background tiles.
     void damagedRomStaysInPicture() {
         QRandomGenerator random(7);
         for (int round = 0; round < 12; ++round) {
-            Editor ed = makeMiniEditor(round % 3, 0x8000);
+            Editor ed = bareEditor(round % 3, 0x8000);
             for (int64_t p = 1; p <= 0x8000; ++p)
                 ed.setByte(p, int(random.bounded(256)));
             for (int k = 2; k <= 48; ++k)

@@ -32,8 +32,9 @@ private slots:
         Rom rom = recordingRom();
         const History& h = *rom.history();
         // Position 1 keeps its first old value; 2 does not change; 3 is put back; 99 lies
-        // outside the image.
-        gesture(rom, {{1, 5}, {1, 6}, {2, 0}, {3, 9}, {3, 0}, {99, 1}});
+        // outside the image. The writes come out of position order, as a drag back over
+        // a cell writes them.
+        gesture(rom, {{1, 5}, {3, 9}, {1, 6}, {2, 0}, {3, 0}, {99, 1}});
         rom.setByte(4, 7); // outside any gesture: a step of its own
         QVERIFY(h.undoSteps() == 2 && rom.isModified());
         QVERIFY(rom.undo() && rom.undo() && !rom.undo());

@@ -5,7 +5,7 @@
 
 #include "core/enemyedit/EnemyList.h"
 #include "core/level/LevelTables.h"
-#include "support/MiniEditor.h"
+#include "support/TestLevel.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -87,7 +87,7 @@ const Case kCases[] = {
 };
 
 Editor tablesEditor(int mode) {
-    Editor ed = makeMiniEditor(mode, 0x20000);
+    Editor ed = bareEditor(mode, 0x20000);
     const std::pair<int, int32_t> params[] = {
         {3, 0x100},  {4, 0x500},  {5, 0x600},  {6, 0x800},  {7, 0x700},  {8, 0x780},  {9, 0x7A0},
         {10, 0x7D0}, {11, 0x900}, {12, 0x940}, {13, 0x980}, {14, 0x9C0}, {15, 0xA00}, {56, 0xB00}};

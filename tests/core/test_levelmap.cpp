@@ -12,7 +12,7 @@
 #include "core/mapedit/LevelMapPicture.h"
 #include "core/render/EffectLoad.h"
 #include "core/render/SectionWalk.h"
-#include "support/MiniEditor.h"
+#include "support/TestLevel.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -88,7 +88,7 @@ void TestLevelMap::layout_data() {
 void TestLevelMap::layout() {
     QFETCH(QString, path);
     const LayoutCase c = readCase(path);
-    Editor ed = makeMiniEditor(c.mode, 0x1000);
+    Editor ed = bareEditor(c.mode, 0x1000);
     setParam(ed, 8, kMap);
     for (int i = 0; i < c.map.size(); ++i)
         ed.setByte(kMap + i, c.map[i]);

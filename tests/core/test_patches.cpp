@@ -78,6 +78,33 @@ private slots:
         QVERIFY(makePatch(PatchFormat::Ips, source, runs).bytes.size() < 100);
     }
 
+    // What the IPS writer writes, byte for byte: literal records below nine equal bytes,
+    // run records from nine, none longer than 65,535, and the length a shorter target
+    // is cut to after the end mark.
+    void ipsWriterBytes_data() {
+        QTest::addColumn<Bytes>("source");
+        QTest::addColumn<Bytes>("target");
+        QTest::addColumn<QByteArray>("patch"); // after "PATCH", in hexadecimal ("EOF" 454F46)
+        const Bytes zeros(64, 0);
+        QTest::newRow("eight equal bytes") << zeros << changed(zeros, 0x10, 8, 0xAB)
+                                           << QByteArray("000010 0008 ABABABABABABABAB 454F46");
+        QTest::newRow("nine equal bytes")
+            << zeros << changed(zeros, 0x10, 9, 0xAB) << QByteArray("000010 0000 0009 AB 454F46");
+        QTest::newRow("shorter target") << zeros << Bytes(32, 0) << QByteArray("454F46 000020");
+        QTest::newRow("run over 65535")
+            << Bytes(70000, 0) << Bytes(70000, 1)
+            << QByteArray("000000 0000 FFFF 01 00FFFF 0000 1171 01 454F46");
+    }
+    void ipsWriterBytes() {
+        QFETCH(Bytes, source);
+        QFETCH(Bytes, target);
+        QFETCH(QByteArray, patch);
+        const QByteArray expected = "PATCH" + QByteArray::fromHex(patch.replace(' ', ""));
+        const Bytes made = makePatch(PatchFormat::Ips, source, target).bytes;
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(made.data()), qsizetype(made.size())),
+                 expected);
+    }
+
     void theFormatsFilesAndTheirExpectedResults() {
         const QDir root(QString(ORVANE_SOURCE_DIR) + "/tests/data/patches");
         const QStringList cases = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot);

@@ -2,18 +2,17 @@
 // picture, keys, typing into the fields and clicking the spin buttons; then the enemy
 // list's ROM bytes, the current enemy and screen, and the picture are checked.
 #include <QLineEdit>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 
+#include "core/enemyedit/EnemyList.h"
 #include "core/mapedit/ScreenDrawing.h"
-#include "core/support/EnemyLevel.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/enemyedit/EnemEd.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/PictureArea.h"
-#include "support/DemoHome.h"
-#include "support/FakeHub.h"
-#include "support/TableLevel.h"
+#include "gui/support/Harness.h"
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -44,7 +43,7 @@ private slots:
         const int enemyAfter = caseValue(lines, "enemy-after").toInt();
         const int screenAfter = caseValue(lines, "screen-after").toInt();
         FakeHub hub;
-        hub.ed = makeEnemyLevel(kMM3);
+        hub.ed = enemyLevel(kMM3);
         Editor& ed = hub.ed;
         writeSprite(ed, 0, {{1, 0, -4, -4}, {2, 1, 4, 4}});
         setEnemies(ed, caseValue(lines, "list"));
@@ -63,8 +62,8 @@ private slots:
             if (a.takeFirst() != "do") continue;
             auto point = [&] { return QPoint(a[1].toInt(), a[2].toInt()); };
             auto spin = [&] { return w.findChild<SpinButton*>(a[1]); };
-            if (a[0] == "hover") tables::dragTo(pic, Qt::NoButton, point());
-            if (a[0] == "drag") tables::dragTo(pic, Qt::LeftButton, point());
+            if (a[0] == "hover") dragTo(pic, Qt::NoButton, point());
+            if (a[0] == "drag") dragTo(pic, Qt::LeftButton, point());
             if (a[0] == "left") QTest::mouseClick(pic, Qt::LeftButton, {}, point());
             if (a[0] == "right") QTest::mouseClick(pic, Qt::RightButton, {}, QPoint(0, 0));
             if (a[0] == "middle") QTest::mouseClick(pic, Qt::MiddleButton, {}, QPoint(0, 0));
@@ -109,6 +108,17 @@ private slots:
         QCOMPARE(main.shownWindow(WindowId::ScreenEd)->findChild<QLineEdit*>("CurScrnTB")->text(),
                  QString::number(ed.CurScrn, 16).toUpper());
         QVERIFY(w->display().pixels() == freshPicture(ed));
+
+        // A colour picked in the Palette Chart for swatch 1 goes where the section's
+        // sprite colours came from.
+        QTest::mouseClick(w->findChild<PictureArea*>("PalPic"), Qt::LeftButton, {}, QPoint(40, 9));
+        w->findChild<QPushButton*>("PCShowCmd")->click();
+        ToolWindow* chart = main.shownWindow(WindowId::PalChart);
+        QVERIFY(chart);
+        QTest::mouseClick(chart->findChild<QWidget*>("PalChartPic"), Qt::LeftButton, {},
+                          QPoint(5 * 16 + 8, 2 * 16 + 8));
+        QCOMPARE(int(ed.byte(ed.SprColPos[1])), 0x1A);
+        QCOMPARE(w->swatches().colours()[73], ed.NesPal[0x1A]);
     }
 };
 

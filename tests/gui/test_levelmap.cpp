@@ -18,7 +18,7 @@
 #include "gui/app/Orvane_Main.h"
 #include "gui/mapedit/LevelMap.h"
 #include "gui/mapedit/LevelMapCanvas.h"
-#include "support/DemoHome.h"
+#include "gui/support/Harness.h"
 
 using namespace orvane;
 

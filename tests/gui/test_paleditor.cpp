@@ -21,7 +21,7 @@
 #include "gui/render/PalChart.h"
 #include "gui/render/PalEd.h"
 #include "gui/render/PictureArea.h"
-#include "support/DemoHome.h"
+#include "gui/support/Harness.h"
 
 using namespace orvane;
 

@@ -12,7 +12,7 @@
 
 #include "core/app/FileIO.h"
 #include "gui/app/Orvane_Main.h"
-#include "support/DemoHome.h"
+#include "gui/support/Harness.h"
 
 using namespace orvane;
 

@@ -11,11 +11,10 @@
 #include "core/mapedit/ScreenSettings.h"
 #include "gui/app/Orvane_Main.h"
 #include "gui/render/PictureArea.h"
-#include "support/DemoHome.h"
-#include "support/TableLevel.h"
+#include "gui/support/Harness.h"
 
 using namespace orvane;
-using namespace orvane::tables;
+using namespace orvane::testing;
 
 namespace {
 

@@ -35,6 +35,9 @@ struct Change {
     static Change sectionEffects(int section) { return {Kind::SectionEffects, section, 0}; }
 
     bool operator==(const Change&) const = default;
+    // Whether the hub has anything to refresh: an edit that wrote nothing, or nothing
+    // that is shown, says no.
+    explicit operator bool() const { return kind != Kind::Nothing; }
 };
 
 } // namespace orvane

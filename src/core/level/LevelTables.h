@@ -55,6 +55,9 @@ enum class ResSlot : int {
     BlockTypeNames = 7,    // + game: 16 string indices
     Further = 10,          // the values named by Further below
     MM3SpriteNumbers = 11, // one value a type
+    MM3Bank0Needs = 12,    // per type: the graphics set Bank 0 it needs (0: any)
+    MM3Bank1Needs = 13,    // per type: the Bank 1 it needs (0: any)
+    MM3Bank1Listed = 14,   // per type: a further Bank 1 under which it is listed by number
     EnemyNames = 18,       // + game: string index per type
     ScrollTypeNames = 21,  // mm3 and mm4
     MM5ScrollTypeNames = 22,

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,14 @@ void Config::Update() {
     SetTextQuiet(m_emuTB, m_hub.GetConfigText("emufname"));
     SetTextQuiet(m_palTB, m_hub.GetConfigText("palfile"));
     m_paCheck->setChecked(m_hub.GetConfigNumber("palanim") != 0);
+}
+
+void Config::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    ToolWindow::keyPressEvent(event);
 }
 
 void Config::EmuTB_Change() {

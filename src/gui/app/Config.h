@@ -29,6 +29,11 @@ public:
     // Replaces the open dialog of the two browse buttons (tests choose or cancel here).
     void setFilePicker(FilePicker picker) { m_pickFile = std::move(picker); }
 
+protected:
+    // Escape closes the window: its edits are saved as they are made, so there is
+    // nothing to confirm or cancel.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void EmuTB_Change();
     void PALTB_Change();

@@ -16,6 +16,8 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
         addPermanentWidget(l);
         return l;
     };
+    // Beside, not in, the message area, so hovering does not wipe out an announcement.
+    m_hover = label("StatusHover");
     m_file = label("StatusFile");
     m_game = label("StatusGame");
     m_level = label("StatusLevel");
@@ -35,6 +37,10 @@ void EditorStatusBar::showPlace(int level, int lastLevel, int screen) {
 
 void EditorStatusBar::announce(const QString& text) {
     showMessage(text, kEventMilliseconds);
+}
+
+void EditorStatusBar::showHover(const QString& text) {
+    m_hover->setText(text);
 }
 
 } // namespace orvane

@@ -7,7 +7,8 @@ class QLabel;
 namespace orvane {
 
 // The main window's status bar: where the user is (ROM file, game, level, screen) on the
-// right, and for a few seconds what just happened on the left.
+// right, before it what lies under the pointer in a tool window, and for a few seconds
+// what just happened on the left.
 class EditorStatusBar : public QStatusBar {
     Q_OBJECT
 public:
@@ -18,8 +19,11 @@ public:
     void showPlace(int level, int lastLevel, int screen);
     // The last event, shown for a few seconds.
     void announce(const QString& text);
+    // What lies under the pointer in a tool window's picture ("" clears it).
+    void showHover(const QString& text);
 
 private:
+    QLabel* m_hover = nullptr;
     QLabel* m_file = nullptr;
     QLabel* m_game = nullptr;
     QLabel* m_level = nullptr;

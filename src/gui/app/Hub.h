@@ -67,6 +67,10 @@ public:
     virtual void SetConfigText(const QString& key, const QString& value) = 0;
     virtual void SetConfigNumber(const QString& key, double value) = 0;
 
+    // What lies under the pointer in a tool window's picture, for the status bar ("" when
+    // the pointer left it).
+    virtual void showHover(const QString& /*text*/) {}
+
     // A plain message box with an OK button (recorded instead of shown under tests).
     virtual void message(const QString& text) = 0;
 };

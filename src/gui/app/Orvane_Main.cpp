@@ -52,14 +52,7 @@ Orvane_Main::Orvane_Main(StartupOptions options, QWidget* parent)
     m_dumpResButton = new QPushButton("DumpRes", central);
     m_dumpResButton->setObjectName("Command1");
     m_dumpResButton->setFocusPolicy(Qt::NoFocus);
-    connect(m_dumpResButton, &QPushButton::clicked, this, [this] {
-        // The dump window is shown as it is, without a refresh.
-        ToolWindow* w = existingWindow(WindowId::DumpRes);
-        if (!w) w = createWindow(WindowId::DumpRes);
-        w->show();
-        w->raise();
-        w->activateWindow();
-    });
+    connect(m_dumpResButton, &QPushButton::clicked, this, &Orvane_Main::showDumpRes);
     layout->addWidget(m_dumpResButton, 0, Qt::AlignLeft);
     setCentralWidget(central);
     resize(560, 420);
@@ -117,7 +110,9 @@ void Orvane_Main::buildMenus() {
     level->setObjectName("Menu_View");
     for (const auto& v : windowOrder::kLevelMenu) {
         const WindowId id = v.id;
-        QAction* a = add(level, v.name, v.caption, [this, id] { openWindow(id); });
+        QString caption = v.caption;
+        if (v.shiftKey != 0) caption += QString("\tShift+") + v.shiftKey;
+        QAction* a = add(level, v.name, caption, [this, id] { openWindow(id); });
         a->setEnabled(windowIsBuilt(id));
     }
     level->addSeparator();
@@ -144,6 +139,10 @@ QStringList Orvane_Main::logLines() const {
 
 void Orvane_Main::message(const QString& text) {
     if (m_messageSink) m_messageSink(text);
+}
+
+void Orvane_Main::showHover(const QString& text) {
+    m_status->showHover(text);
 }
 
 // ---- keys --------------------------------------------------------------------
@@ -197,8 +196,53 @@ ToolWindow* Orvane_Main::makeWindow(WindowId id) {
 
 ToolWindow* Orvane_Main::createWindow(WindowId id) {
     ToolWindow* w = makeWindow(id);
-    if (w) m_windows[static_cast<size_t>(id)] = w;
+    if (!w) return nullptr;
+    QList<QRect> shownFrames;
+    for (const auto& other : m_windows)
+        if (other && other->isVisible()) shownFrames << other->frameGeometry();
+    m_places.placeToolWindow(id, w, shownFrames);
+    w->installEventFilter(this);
+    m_windows[static_cast<size_t>(id)] = w;
     return w;
+}
+
+void Orvane_Main::showDumpRes() {
+    // The dump window is shown as it is, without a refresh.
+    ToolWindow* w = existingWindow(WindowId::DumpRes);
+    if (!w) w = createWindow(WindowId::DumpRes);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void Orvane_Main::showWithWindows() {
+    m_places.placeMainWindow();
+    show();
+    activateWindow();
+    for (int i = 0; i < kWindowCount; ++i) {
+        const auto id = static_cast<WindowId>(i);
+        if (!m_places.wasOpen(id)) continue;
+        if (id == WindowId::DumpRes)
+            showDumpRes();
+        else
+            openWindow(id);
+    }
+}
+
+bool Orvane_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close)
+        for (int i = 0; i < kWindowCount; ++i)
+            if (m_windows[size_t(i)] == watched)
+                m_places.keep(static_cast<WindowId>(i), m_windows[size_t(i)], false);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Orvane_Main::keepWindowPlacesAtExit() {
+    m_places.keepMainWindow();
+    for (int i = 0; i < kWindowCount; ++i) {
+        const ToolWindow* w = m_windows[size_t(i)];
+        m_places.keep(static_cast<WindowId>(i), w, w && w->isVisible());
+    }
 }
 
 ToolWindow* Orvane_Main::existingWindow(WindowId id) {
@@ -237,6 +281,7 @@ void Orvane_Main::closeEvent(QCloseEvent* event) {
         return;
     }
     m_palAnimT->stop();
+    keepWindowPlacesAtExit();
     closeToolWindows();
     QMainWindow::closeEvent(event);
 }

@@ -11,10 +11,12 @@
 #include "gui/app/Hub.h"
 #include "gui/app/Selection.h"
 #include "gui/app/StartupOptions.h"
+#include "gui/app/WindowPlaces.h"
 
 class QAction;
 class QPlainTextEdit;
 class QPushButton;
+class QSettings;
 class QTimer;
 
 namespace orvane {
@@ -45,6 +47,13 @@ public:
     // Cancel; tests and scripts may answer it instead.
     using QuestionSink = std::function<QMessageBox::StandardButton(const QString&)>;
     void setQuestionSink(QuestionSink sink) { m_questionSink = std::move(sink); }
+
+    // Window places and the open tool windows are kept between runs in `settings`
+    // (main() passes the user's settings; without them nothing is kept).
+    void keepWindowPlaces(QSettings* settings) { m_places.keepIn(settings); }
+    // After start-up: shows the main window at its kept place and opens again the tool
+    // windows that were open at the last exit.
+    void showWithWindows();
 
     // The log's text, one line per entry.
     QStringList logLines() const;
@@ -91,6 +100,7 @@ public:
     void SetConfigText(const QString& key, const QString& value) override;
     void SetConfigNumber(const QString& key, double value) override;
     void message(const QString& text) override;
+    void showHover(const QString& text) override;
 
     // The palette-animation timer's tick; true when a frame advanced and pictures were shown.
     bool paletteAnimationTick();
@@ -101,6 +111,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Keeps the place of a tool window the user closes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Makes the tool window `id` (nullptr when the build has none); tests substitute
     // windows that record what reaches them.
     virtual ToolWindow* makeWindow(WindowId id);
@@ -116,6 +128,8 @@ private:
     bool assembleResources();
     bool readRom();
     void closeToolWindows();
+    void keepWindowPlacesAtExit();
+    void showDumpRes();
     ToolWindow* createWindow(WindowId id);
     void writeConfig();
     // Update_Scrn; a level load has the section's palette record loaded whatever the
@@ -145,6 +159,7 @@ private:
     QAction* m_redoAction = nullptr;
     EditorStatusBar* m_status = nullptr;
     std::array<QPointer<ToolWindow>, kWindowCount> m_windows;
+    WindowPlaces m_places{this};
     // Declared after m_ed: it closes an open step in the image when it goes.
     std::unique_ptr<EditGestures> m_gestures;
 };

@@ -38,6 +38,9 @@ public:
     virtual void showAnimatedPictures() {}
 
 protected:
+    // A status tip from a control (what lies under the pointer) goes to the main
+    // window's status bar: a tool window has none of its own.
+    bool event(QEvent* event) override;
     // Windows that share the main window's keys (F5..F9, Shift+letter) call this from
     // their keyPressEvent, or set forwardsKeys so the base class does it.
     void keyPressEvent(QKeyEvent* event) override;

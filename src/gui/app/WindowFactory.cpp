@@ -25,21 +25,32 @@ template <class W> ToolWindow* make(Hub& hub, QWidget* parent) {
 // The windows this build has.
 struct Built {
     WindowId id;
+    const char* name;
     Maker maker;
 };
 constexpr Built kBuilt[] = {
-    {WindowId::Config, make<Config>},     {WindowId::DumpRes, make<DumpRes>},
-    {WindowId::MiscEd, make<MiscEd>},     {WindowId::TileTable, make<TileTable>},
-    {WindowId::TSATable, make<TSATable>}, {WindowId::StrTable, make<StrTable>},
-    {WindowId::ScreenEd, make<ScreenEd>}, {WindowId::EnemEd, make<EnemEd>},
-    {WindowId::PalEd, make<PalEd>},       {WindowId::PalChart, make<PalChart>},
-    {WindowId::LevelMap, make<LevelMap>},
+    {WindowId::Config, "Config", make<Config>},
+    {WindowId::DumpRes, "DumpRes", make<DumpRes>},
+    {WindowId::MiscEd, "MiscEd", make<MiscEd>},
+    {WindowId::TileTable, "TileTable", make<TileTable>},
+    {WindowId::TSATable, "TSATable", make<TSATable>},
+    {WindowId::StrTable, "StrTable", make<StrTable>},
+    {WindowId::ScreenEd, "ScreenEd", make<ScreenEd>},
+    {WindowId::EnemEd, "EnemEd", make<EnemEd>},
+    {WindowId::PalEd, "PalEd", make<PalEd>},
+    {WindowId::PalChart, "PalChart", make<PalChart>},
+    {WindowId::LevelMap, "LevelMap", make<LevelMap>},
 };
 
-Maker makerOf(WindowId id) {
+const Built* builtOf(WindowId id) {
     for (const Built& b : kBuilt)
-        if (b.id == id) return b.maker;
+        if (b.id == id) return &b;
     return nullptr;
+}
+
+Maker makerOf(WindowId id) {
+    const Built* b = builtOf(id);
+    return b ? b->maker : nullptr;
 }
 
 } // namespace
@@ -47,6 +58,11 @@ Maker makerOf(WindowId id) {
 ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent) {
     const Maker maker = makerOf(id);
     return maker ? maker(hub, parent) : nullptr;
+}
+
+const char* toolWindowName(WindowId id) {
+    const Built* b = builtOf(id);
+    return b ? b->name : "";
 }
 
 bool toolWindowIsBuilt(WindowId id) {

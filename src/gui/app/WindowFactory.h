@@ -27,5 +27,7 @@ constexpr int kWindowCount = static_cast<int>(WindowId::LevelMap) + 1;
 // has no such window yet.
 ToolWindow* createToolWindow(WindowId id, Hub& hub, QWidget* parent);
 bool toolWindowIsBuilt(WindowId id);
+// The window's name ("TSATable"), under which its place is kept between runs.
+const char* toolWindowName(WindowId id);
 
 } // namespace orvane

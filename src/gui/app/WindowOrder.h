@@ -33,7 +33,9 @@ inline constexpr WindowId kClosing[] = {WindowId::Config,   WindowId::DumpRes,  
                                         WindowId::ScreenEd, WindowId::TileTable, WindowId::TSATable,
                                         WindowId::MiscEd,   WindowId::LevelMap};
 
-// The "Level" menu's windows, with the Shift+letter key that opens each (0: none).
+// The "Level" menu's windows, with the Shift+letter key that opens each (0: none). The
+// menu shows the key beside the caption as text only: Global_KeyDown handles it, so it
+// works in every forwarding window and fires once.
 struct MenuEntry {
     const char* name;
     const char* caption;
@@ -48,7 +50,7 @@ inline constexpr MenuEntry kLevelMenu[] = {
     {"View_ScreenEd", "Screen Editor", WindowId::ScreenEd, 'S'},
     {"View_EnemEd", "Enemy Editor", WindowId::EnemEd, 'E'},
     {"Level_Misc", "Miscanneleous", WindowId::MiscEd, 0},
-    {"View_LevelMap", "Level Map\tShift+M", WindowId::LevelMap, 'M'},
+    {"View_LevelMap", "Level Map", WindowId::LevelMap, 'M'},
 };
 
 } // namespace windowOrder

@@ -11,6 +11,7 @@
 
 #include "core/app/ConfigTable.h"
 #include "core/app/Editor.h"
+#include "core/enemyedit/EffectSprites.h"
 #include "core/enemyedit/EnemyNames.h"
 #include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
@@ -18,7 +19,9 @@
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
+#include "gui/enemyedit/EffSprPanel.h"
 #include "gui/mapedit/ScreenChoice.h"
 #include "gui/mapedit/SpinButton.h"
 #include "gui/render/FramedPicture.h"
@@ -52,13 +55,14 @@ constexpr KeyStep kKeySteps[] = {
 
 EnemEd::EnemEd(Hub& hub, QWidget* parent)
     : ToolWindow(hub, parent), m_display(m_ed.Bitmaps), m_background(m_ed.Bitmaps),
-      m_picture(m_display, m_background) {
+      m_tiles(m_ed.Bitmaps), m_swatches(m_ed.Bitmaps), m_picture(m_display, m_background) {
     setObjectName("EnemEd");
     setWindowTitle("Enemy Editor");
     buildControls();
     m_display.InitBitmap(kPicSize, kPicSize);
     m_background.InitBitmap(kPicSize, kPicSize);
 
+    m_pic->setHoverText([this](int x, int y) { return m_screenChoice->cellHoverText(x, y); });
     connect(m_pic, &PictureArea::mouseDown, this, &EnemEd::ScreenPic_MouseDown);
     connect(m_pic, &PictureArea::mouseMove, this, &EnemEd::ScreenPic_MouseMove);
     connect(m_pic, &PictureArea::keyDown, this, &EnemEd::ScreenPic_KeyDown);
@@ -78,7 +82,7 @@ void EnemEd::buildControls() {
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
-    setFixedSize(439, 324);
+    setFixedSize(712, 588);
 
     auto* picFrame = named(new QFrame(this), "ScreenPicFrame");
     picFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -94,6 +98,10 @@ void EnemEd::buildControls() {
     m_curScrollLabel = named(new QLabel("Scroll Map Position: ", this), "CurScrollLabel");
     m_curScrollLabel->setGeometry(272, 16, 153, kRowHeight);
     buildEnemyFrame()->setGeometry(272, 40, 160, 168);
+    m_effSpr = new EffSprPanel(m_hub, this);
+    m_effSpr->setGeometry(272, 216, 160, 236);
+    m_effSpr->hide(); // shown while the current enemy is an mm4 effect sprite
+    buildGfxControls();
 
     // The picture has the keyboard when the window opens, so its keys work at once.
     setFocusProxy(m_pic);
@@ -101,8 +109,8 @@ void EnemEd::buildControls() {
 
 QGroupBox* EnemEd::buildEnemyFrame() {
     auto* frame = named(new QGroupBox("Enemy", this), "EnemyFrame");
-    auto field = [frame](const char* name, int x, int y, int w) {
-        QLineEdit* f = named(new QLineEdit(frame), name);
+    auto field = [this, frame](const char* name, int x, int y, int w, Digits digits = Digits::Hex) {
+        QLineEdit* f = numberField(frame, name, m_hub, digits);
         f->setGeometry(x, y, w, kTextHeight);
         return f;
     };
@@ -111,7 +119,7 @@ QGroupBox* EnemEd::buildEnemyFrame() {
         s->setGeometry(x, y, kSpinWidth, kRowHeight);
         return s;
     };
-    m_curEnemTB = field("CurEnemTB", 8, 20, 41);
+    m_curEnemTB = field("CurEnemTB", 8, 20, 41, Digits::Decimal);
     m_curEnemUD = spin("CurEnemUD", 49, 21);
 
     const struct {
@@ -147,6 +155,7 @@ void EnemEd::Update_Scrn() {
     if (m_ed.CurScrn <= m_screenChoice->bar()->maximum()) m_screenChoice->moveBar();
     m_screenChoice->showFields();
     m_curScrollLabel->setText("Scroll Map Position: " + QString::number(m_ed.CurSection));
+    ShowGfxSet();
     m_picture.drawScreen(m_ed, m_ed.CurScrn);
     enemiesDrawn();
 }
@@ -179,6 +188,11 @@ void EnemEd::Update_Block(int block) {
     enemiesDrawn();
 }
 
+void EnemEd::Update_Global_Pal() {
+    // Kept current while the panel is hidden too, so it shows the right colours at once.
+    if (m_ed.EditMode == kMM4) m_effSpr->paintSlotOptions();
+}
+
 void EnemEd::showAnimatedPictures() {
     m_pic->ShowBitmap(m_display);
 }
@@ -189,7 +203,12 @@ void EnemEd::ShowCurrentEnemy() {
     SetTextQuiet(m_curEnemTB, QString::number(n));
     for (EnemyField f : {EnemyField::Screen, EnemyField::X, EnemyField::Y, EnemyField::Type})
         SetTextQuiet(fieldTB(f), hexText(enemyField(e, n, f)));
-    m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, enemyField(e, n, EnemyField::Type))));
+    const int type = enemyField(e, n, EnemyField::Type);
+    m_typeNLab->setText(QString::fromLatin1(enemyTypeName(e, type)));
+    if (isEffectSprite(e, type))
+        m_effSpr->fill();
+    else
+        m_effSpr->hide();
 }
 
 void EnemEd::enemiesDrawn() {
@@ -197,7 +216,7 @@ void EnemEd::enemiesDrawn() {
     m_pic->ShowBitmap(m_display);
 }
 
-template <class Change> void EnemEd::editEnemies(Change&& change) {
+void EnemEd::editEnemies(const std::function<void()>& change) {
     m_picture.edit(m_ed, m_ed.CurScrn, change);
     enemiesDrawn();
     m_hub.Update_Enemies(m_ed.CurScrn);
@@ -278,6 +297,7 @@ void EnemEd::fieldTyped(EnemyField field) {
         return;
     }
     editEnemies([&] { setEnemyField(m_ed, m_ed.CurEnemy, field, value); });
+    if (field == EnemyField::Type) typeChanged();
 }
 
 void EnemEd::moveEnemyToItsScreen() {
@@ -294,7 +314,9 @@ void EnemEd::fieldStepped(EnemyField field, int delta) {
         moveEnemyToItsScreen();
         return;
     }
-    editEnemies([&] { stepEnemyField(m_ed, m_ed.CurEnemy, field, delta); });
+    bool stepped = false;
+    editEnemies([&] { stepped = stepEnemyField(m_ed, m_ed.CurEnemy, field, delta); });
+    if (stepped && field == EnemyField::Type) typeChanged();
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "core/mapedit/LevelMapPicture.h"
+#include "gui/app/Controls.h"
 
 namespace orvane {
 
@@ -19,6 +20,8 @@ LevelMapCanvas::LevelMapCanvas(const LevelMapPicture& map, QWidget* parent)
     : QWidget(parent), m_map(map) {
     setObjectName("MapPic");
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The screen under the pointer shows in the status bar.
+    setMouseTracking(true);
 }
 
 void LevelMapCanvas::setCellPixels(int side) {
@@ -101,6 +104,17 @@ void LevelMapCanvas::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     const int s = screenAt(at.x(), at.y());
     if (s >= 0) emit screenClicked(s);
+}
+
+void LevelMapCanvas::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int s = screenAt(at.x(), at.y());
+    sendStatusTip(this, s >= 0 ? "Screen " + hexText(s) : QString());
+}
+
+void LevelMapCanvas::leaveEvent(QEvent* event) {
+    sendStatusTip(this, QString());
+    QWidget::leaveEvent(event);
 }
 
 void LevelMapCanvas::wheelEvent(QWheelEvent* event) {

@@ -6,9 +6,11 @@
 #include <QSignalBlocker>
 
 #include "core/app/Editor.h"
+#include "core/mapedit/ScreenDrawing.h"
 #include "core/mapedit/ScreenSettings.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/mapedit/SpinButton.h"
 
@@ -16,14 +18,14 @@ namespace orvane {
 
 ScreenChoice::ScreenChoice(QWidget* window, Hub& hub)
     : QObject(window), m_hub(hub), m_ed(hub.editor()) {
-    m_curScrnTB = named(new QLineEdit(window), "CurScrnTB");
+    m_curScrnTB = numberField(window, "CurScrnTB", hub);
     m_curScrnTB->setGeometry(8, 272, 25, kTextHeight);
     m_scrnScroll = named(new QScrollBar(Qt::Horizontal, window), "ScrnScroll");
     m_scrnScroll->setGeometry(32, 272, 233, kRowHeight);
     named(new QLabel("Screen Preset:", window), "Label1")->setGeometry(136, 296, 80, kRowHeight);
     m_scrnPresUD = named(new SpinButton(window), "ScrnPresUD");
     m_scrnPresUD->setGeometry(216, 296, kSpinWidth, kRowHeight);
-    m_scrnPresTB = named(new QLineEdit(window), "ScrnPresTB");
+    m_scrnPresTB = numberField(window, "ScrnPresTB", hub);
     m_scrnPresTB->setGeometry(232, 296, 33, kTextHeight);
 
     connect(m_scrnScroll, &QScrollBar::valueChanged, this, &ScreenChoice::ScrnScroll_Change);
@@ -46,6 +48,12 @@ void ScreenChoice::moveBar() {
 void ScreenChoice::showFields() {
     SetTextQuiet(m_curScrnTB, hexText(m_ed.CurScrn));
     SetTextQuiet(m_scrnPresTB, hexText(m_ed.tables().screenPreset(m_ed.CurScrn)));
+}
+
+QString ScreenChoice::cellHoverText(int x, int y) const {
+    const int row = cellOfPixel(y), col = cellOfPixel(x);
+    return QString("Row %1, column %2: structure ").arg(row).arg(col) +
+           hexText(m_ed.tables().screenCell(m_ed.CurScrn, row, col));
 }
 
 void ScreenChoice::ScrnScroll_Change() {

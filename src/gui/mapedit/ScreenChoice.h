@@ -32,6 +32,10 @@ public:
 
     QScrollBar* bar() const { return m_scrnScroll; }
 
+    // What the screen picture of both windows shows at pixel (x, y): the cell's row and
+    // column and the structure in it.
+    QString cellHoverText(int x, int y) const;
+
 private:
     void ScrnScroll_Change();
     void CurScrnTB_Change();

@@ -17,6 +17,7 @@
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
 #include "gui/mapedit/ScreenChoice.h"
@@ -38,11 +39,17 @@ ScreenEd::ScreenEd(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m
     m_simplEd->setChecked(false);
     SimpleModeLayout();
 
-    // The settings' captions depend on the game only (mm5 has none).
-    for (int which = 0; which < 2; ++which)
-        m_settingLab[which]->setText(
-            QString::fromStdString(sectionSetting(m_ed.tables(), 0, which).caption));
+    // The settings depend on the game only. mm5 keeps none here: its rows would be two
+    // empty fields without a caption, so they are not shown.
+    for (int which = 0; which < 2; ++which) {
+        const SectionSetting setting = sectionSetting(m_ed.tables(), 0, which);
+        m_settingLab[which]->setText(QString::fromStdString(setting.caption));
+        for (QWidget* w : std::initializer_list<QWidget*>{m_settingLab[which], m_settingTB[which],
+                                                          m_settingUD[which]})
+            w->setVisible(setting.present);
+    }
 
+    m_pic->setHoverText([this](int x, int y) { return m_screenChoice->cellHoverText(x, y); });
     connect(m_pic, &PictureArea::mouseDown, this, &ScreenEd::ScreenPic_MouseDown);
     // Moving with a button held repeats the press: a left drag paints every cell it
     // enters, a right drag picks.
@@ -79,8 +86,8 @@ void ScreenEd::buildControls() {
         l->setGeometry(x, y, w, kRowHeight);
         return l;
     };
-    auto field = [this](const char* name, int x, int y, int w) {
-        QLineEdit* f = named(new QLineEdit(this), name);
+    auto field = [this](const char* name, int x, int y, int w, Digits digits = Digits::Hex) {
+        QLineEdit* f = numberField(this, name, m_hub, digits);
         f->setGeometry(x, y, w, kTextHeight);
         return f;
     };
@@ -103,13 +110,14 @@ void ScreenEd::buildControls() {
     m_simplEd->setGeometry(280, 40, 137, kRowHeight);
 
     m_stLab = label("STLab", "Scroll Type", 280, 64, 88);
-    m_sttb = field("STTB", 368, 64, 24);
+    // mm5 types its scroll type in decimal, the other games in hexadecimal.
+    m_sttb = field("STTB", 368, 64, 24, m_ed.EditMode == kMM5 ? Digits::Decimal : Digits::Hex);
     m_stud = spin("STUD", 392, 64);
     m_dirLab = label("DirLab", "Direction:", 280, 64, 88);
     m_dirList = named(new QListWidget(this), "DirList");
     m_dirList->setGeometry(280, 80, 121, 76);
     m_slenLab = label("SLenLab", "Screen-Length", 280, 88, 88);
-    m_slentb = field("SLenTB", 368, 88, 24);
+    m_slentb = field("SLenTB", 368, 88, 24, Digits::Decimal);
     m_slenud = spin("SLenUD", 392, 88);
     m_scrollInfLab = label("ScrollInfLab", QString(), 296, 112, 137);
     m_splitSw = named(new QCheckBox("Right Scroll-Split", this), "SplitSw");

@@ -8,6 +8,7 @@
 #include "core/render/Colours.h"
 #include "core/render/LevelSource.h"
 #include "core/render/TileDrawing.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/Selection.h"
 #include "gui/render/FramedPicture.h"
@@ -19,6 +20,20 @@ namespace {
 
 constexpr int kCell = 32;
 
+// A quarter of a structure: its column and row within the structure.
+struct Quarter {
+    int str, qx, qy;
+    int number() const { return qx + 2 * qy; }
+};
+
+// The quarter under bitmap pixel (x, y). The picture is a pixel larger than the table
+// (the last frame line shows there); that line counts as the quarter beside it.
+Quarter quarterAt(int x, int y) {
+    const int cx = std::clamp(x, 0, 16 * kCell - 1);
+    const int cy = std::clamp(y, 0, 16 * kCell - 1);
+    return {16 * (cy / kCell) + cx / kCell, (cx / 16) % 2, (cy / 16) % 2};
+}
+
 } // namespace
 
 StrTable::StrTable(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m_ed.Bitmaps) {
@@ -26,6 +41,11 @@ StrTable::StrTable(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp(m
     setWindowTitle("Structure Table");
     setFixedSize(517, 516);
     m_strPic = addFramedPicture(this, "StrPic", QRect(0, 0, 517, 517), m_bmp);
+    m_strPic->setHoverText([this](int x, int y) {
+        const Quarter q = quarterAt(x, y);
+        return "Structure " + hexText(q.str) + ", block " +
+               hexText(m_ed.tables().structureQuarter(q.str, q.number()));
+    });
     connect(m_strPic, &PictureArea::mouseDown, this, &StrTable::StrPic_MouseDown);
     connect(m_strPic, &PictureArea::mouseMove, this, &StrTable::StrPic_MouseMove);
 }
@@ -110,16 +130,10 @@ void StrTable::selectStructure(int x, int y) {
 }
 
 void StrTable::paintBlock(int x, int y) {
-    // The picture is a pixel larger than the table (the last frame line shows there);
-    // a press on that line paints the quarter beside it.
-    const int cx = std::clamp(x, 0, 16 * kCell - 1);
-    const int cy = std::clamp(y, 0, 16 * kCell - 1);
-    const int str = 16 * (cy / kCell) + cx / kCell;
-    const int qx = (cx / 16) % 2, qy = (cy / 16) % 2;
-    const int quarter = qx + 2 * qy;
-    const Change change = paintStructureQuarter(m_ed, str, quarter, m_sel.block());
-    drawStructureQuarter(m_bmp, currentLevelSource(m_ed), str, quarter,
-                         kCell * (cx / kCell) + 16 * qx, kCell * (cy / kCell) + 16 * qy);
+    const Quarter q = quarterAt(x, y);
+    const Change change = paintStructureQuarter(m_ed, q.str, q.number(), m_sel.block());
+    drawStructureQuarter(m_bmp, currentLevelSource(m_ed), q.str, q.number(),
+                         kCell * (q.str % 16) + 16 * q.qx, kCell * (q.str / 16) + 16 * q.qy);
     // The quarter's tiles cover the grid lines along its top and left edges; drawing the
     // grid again (selection frame included) puts them back.
     drawGrid();

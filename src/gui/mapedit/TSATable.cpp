@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
 
 #include "core/app/Editor.h"
@@ -13,6 +14,7 @@
 #include "core/render/LevelSource.h"
 #include "core/render/TileDrawing.h"
 #include "core/resdata/Names.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/KeyCodes.h"
 #include "gui/app/Selection.h"
@@ -24,6 +26,21 @@ namespace orvane {
 namespace {
 
 constexpr int kBlockTypes = 16;
+constexpr int kListX = 272, kListWidth = 129;
+// A resource file may name a type at any length: past this the list elides the name,
+// and its tooltip gives it whole.
+constexpr int kWidestList = 320;
+
+// The list's width for its names to read whole, from its usual width up to kWidestList.
+int listWidthFor(const QListWidget* list) {
+    int widest = 0;
+    for (int i = 0; i < list->count(); ++i)
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(i)->text()));
+    const QStyle* style = list->style();
+    const int extra = 2 * list->frameWidth() + style->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                      2 * style->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    return std::clamp(widest + extra, kListWidth, kWidestList);
+}
 
 } // namespace
 
@@ -31,23 +48,36 @@ TSATable::TSATable(Hub& hub, QWidget* parent)
     : ToolWindow(hub, parent), m_tsaBmp(m_ed.Bitmaps), m_palBmp(m_ed.Bitmaps) {
     setObjectName("TSATable");
     setWindowTitle("TSA Table");
-    setFixedSize(407, 267);
 
     m_tsapic = addFramedPicture(this, "tsapic", QRect(0, 0, 261, 261), m_tsaBmp);
     m_palPic = addFramedPicture(this, "PalPic", QRect(272, 8, 70, 70), m_palBmp);
 
     m_blockTypeList = new QListWidget(this);
     m_blockTypeList->setObjectName("BlockTypeList");
-    m_blockTypeList->setGeometry(272, 88, 129, 160);
     // The names depend on the game only, so they are read once.
     for (int t = 0; t < kBlockTypes; ++t) {
         const std::string name = blockTypeName(m_ed.tables(), t);
         m_blockTypeList->addItem(
             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        m_blockTypeList->item(t)->setToolTip(m_blockTypeList->item(t)->text());
     }
+    const int listWidth = listWidthFor(m_blockTypeList);
+    m_blockTypeList->setGeometry(kListX, 88, listWidth, 160);
+    setFixedSize(kListX + listWidth + 6, 267);
     // The list sees keys before the window does, yet the shared keys must work there too.
     m_blockTypeList->installEventFilter(this);
 
+    m_tsapic->setHoverText([this](int x, int y) {
+        const Spot at = spotAt(x, y);
+        const int block = 16 * at.row + at.col;
+        const int quarter = at.tileColParity + 2 * at.tileRowParity;
+        return "Block " + hexText(block) + ", tile " +
+               hexText(m_ed.tables().blockTile(block, quarter));
+    });
+    m_palPic->setHoverText([](int /*x*/, int y) {
+        int palette = y >= 0 ? y / 16 : 0;
+        return "Palette " + hexText(Clamp(palette, 0, 3));
+    });
     connect(m_tsapic, &PictureArea::mouseDown, this, &TSATable::tsapic_MouseDown);
     connect(m_tsapic, &PictureArea::mouseMove, this, &TSATable::tsapic_MouseMove);
     connect(m_palPic, &PictureArea::mouseDown, this, &TSATable::PalPic_MouseDown);

@@ -12,6 +12,7 @@
 #include "core/render/Colours.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
 #include "gui/mapedit/SpinButton.h"
@@ -65,8 +66,8 @@ void PalAnimPanel::buildControls() {
         named(new QLabel(text, this), name)->setGeometry(x, y, w, kRowHeight);
     };
     auto field = [&](const QString& name, int x, int y, int w) {
-        auto* f = new QLineEdit(this);
-        named(f, name)->setGeometry(x, y, w, kTextHeight);
+        QLineEdit* f = numberField(this, qPrintable(name), m_hub);
+        f->setGeometry(x, y, w, kTextHeight);
         return f;
     };
     auto spin = [&](const char* name, int x, int y) {
@@ -138,6 +139,7 @@ void PalAnimPanel::showColour(int k) {
     QPalette pal = swatch->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(e.NesPal[size_t(c)]));
     swatch->setPalette(pal);
+    setHoverTip(swatch, QString("Piece colour %1: ").arg(k) + hexText(c));
     SetHexQuiet(m_paColTB[size_t(k)], c);
 }
 

@@ -9,6 +9,7 @@
 
 #include "core/app/Editor.h"
 #include "core/render/PaletteChart.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/Selection.h"
 
@@ -51,10 +52,17 @@ PalChart::PalChart(Hub& hub, QWidget* parent) : ToolWindow(hub, parent) {
     // Drawn once: a palette file reloaded later shows when the chart is made again.
     m_pic->setPixmap(chartPixmap(ed, palette().color(QPalette::Window)));
     m_pic->installEventFilter(this);
+    m_pic->setMouseTracking(true); // the colour under the pointer shows in the status bar
     setFixedSize(kPictureSide + 2 * kBorder + 16, kPictureSide + 2 * kBorder + 16);
 }
 
 bool PalChart::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pic && event->type() == QEvent::MouseMove) {
+        const QPointF at = static_cast<QMouseEvent*>(event)->position();
+        const std::optional<int> colour = chartColourAt(qFloor(at.x()), qFloor(at.y()));
+        sendStatusTip(m_pic, colour ? "Colour " + hexText(*colour) : QString());
+    }
+    if (watched == m_pic && event->type() == QEvent::Leave) sendStatusTip(m_pic, QString());
     if (watched == m_pic && event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
         PalChartPic_MouseDown(qFloor(press->position().x()), qFloor(press->position().y()));

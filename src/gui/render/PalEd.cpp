@@ -11,6 +11,7 @@
 #include "core/render/PaletteRecord.h"
 #include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
+#include "gui/app/NumberField.h"
 #include "gui/app/QuietControls.h"
 #include "gui/app/Selection.h"
 #include "gui/mapedit/SpinButton.h"
@@ -35,6 +36,11 @@ PalEd::PalEd(Hub& hub, QWidget* parent)
     setWindowTitle("Palette Editor");
     buildControls();
 
+    m_palPic->setHoverText([this](int x, int) {
+        const int entry = paletteCellAt(x);
+        return "Entry " + hexText(entry) + ": colour " + hexText(paletteEntry(m_ed, entry));
+    });
+    m_palPic2->setHoverText([](int x, int) { return "Entry " + hexText(paletteCellAt(x)); });
     connect(m_palPic, &PictureArea::mouseDown, this, &PalEd::PalPic_MouseDown);
     connect(m_pcShowCmd, &QPushButton::clicked, this, &PalEd::PCShowCmd_Click);
     // Handlers react to the user's gestures only (clicks, typing); Update_BGPal's own
@@ -72,8 +78,7 @@ void PalEd::buildControls() {
         m_effSw[n] = new QCheckBox(this);
         m_effSw[n]->setObjectName(QString("EffSw%1").arg(i));
         m_effSw[n]->setGeometry(60, y + 1, 18, kRowHeight);
-        m_effTB[n] = new QLineEdit(this);
-        m_effTB[n]->setObjectName(QString("EffTB%1").arg(i));
+        m_effTB[n] = numberField(this, qPrintable(QString("EffTB%1").arg(i)), m_hub);
         m_effTB[n]->setGeometry(80, y, 32, kTextHeight);
         m_effUD[n] = new SpinButton(this);
         m_effUD[n]->setObjectName(QString("EffUD%1").arg(i));

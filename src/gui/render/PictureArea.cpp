@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "core/render/WinBitmap.h"
+#include "gui/app/Controls.h"
 #include "gui/app/KeyCodes.h"
 
 namespace orvane {
@@ -48,6 +49,10 @@ PictureArea::PictureArea(QWidget* parent) : QWidget(parent), m_colourTable(256) 
 }
 
 int PictureArea::ShowBitmap(const WinBitmap& bmp) {
+    // A picture shown again after an edit under a still pointer (a click that painted a
+    // block, stepped a colour) tells what now lies there.
+    if (m_hoverText && m_hoverAt && underMouse())
+        showHover(m_hoverText(m_hoverAt->x(), m_hoverAt->y()));
     const int W = bmp.width();
     const int H = bmp.height();
     if (m_source != &bmp) m_rgbValid = m_copyValid = false;
@@ -123,9 +128,11 @@ QRect PictureArea::convert(uint64_t pixelVersion) {
         changedRows = m_rgb.rect();
     } else {
         const QRgb* table = m_colourTable.constData();
+        // Only the slots the pixels use matter: a palette load that rewrites the others
+        // (the sprite tiles after a background palette change) leaves the picture as it is.
         bool any = false;
         for (int i = 0; i < 256 && !any; ++i)
-            any = m_rgbTable[i] != table[i];
+            any = m_usedSlots[size_t(i)] && m_rgbTable[i] != table[i];
         if (!any) return {};
         if (!m_slotIndexValid && !m_recolouredSinceDrawn) {
             // The first new colours after a drawing (a screen change reloads the palette
@@ -167,11 +174,14 @@ void PictureArea::convertAll() {
     const int W = m_image.width(), H = m_image.height();
     if (m_rgb.size() != m_image.size()) m_rgb = QImage(m_image.size(), QImage::Format_RGB32);
     const QRgb* table = m_colourTable.constData();
+    m_usedSlots.fill(false);
     for (int y = 0; y < H; ++y) {
         const uchar* from = m_image.constScanLine(y);
         auto* to = reinterpret_cast<QRgb*>(m_rgb.scanLine(y));
-        for (int x = 0; x < W; ++x)
+        for (int x = 0; x < W; ++x) {
             to[x] = table[from[x]];
+            m_usedSlots[from[x]] = true;
+        }
     }
 }
 
@@ -203,7 +213,28 @@ void PictureArea::mousePressEvent(QMouseEvent* event) {
                    pixelY(event));
 }
 
+void PictureArea::setHoverText(std::function<QString(int, int)> text) {
+    m_hoverText = std::move(text);
+    setMouseTracking(true);
+}
+
+void PictureArea::showHover(const QString& text) {
+    if (text == m_hover) return;
+    m_hover = text;
+    sendStatusTip(this, text);
+}
+
+void PictureArea::leaveEvent(QEvent* event) {
+    m_hoverAt.reset();
+    if (m_hoverText) showHover(QString());
+    QWidget::leaveEvent(event);
+}
+
 void PictureArea::mouseMoveEvent(QMouseEvent* event) {
+    if (m_hoverText) {
+        m_hoverAt = QPoint(pixelX(event), pixelY(event));
+        showHover(m_hoverText(m_hoverAt->x(), m_hoverAt->y()));
+    }
     const int held = buttonMask(event->buttons());
     if (held == 0 && !hasMouseTracking()) return;
     emit mouseMove(held, modifierMask(event->modifiers()), pixelX(event), pixelY(event));

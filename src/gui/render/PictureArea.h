@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -27,6 +29,11 @@ public:
     // the editor).
     int ShowBitmap(const WinBitmap& bmp);
 
+    // The text that tells what lies under bitmap pixel (x, y), sent as a status tip while
+    // the pointer moves over the picture (mouse tracking goes on, so mouseMove then comes
+    // with button 0 too).
+    void setHoverText(std::function<QString(int x, int y)> text);
+
     // What the last ShowBitmap set up (for tests and benchmarks).
     const QImage& shownImage() const { return m_image; }
     bool sharesBitmapBuffer() const { return m_shared; }
@@ -45,8 +52,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
+    void showHover(const QString& text);
+    std::function<QString(int, int)> m_hoverText;
+    QString m_hover;
+    std::optional<QPoint> m_hoverAt; // the bitmap pixel the pointer is over, once it moved
+
     void copyRows(const WinBitmap& bmp, int W, int H);
     // Brings m_rgb up to the shown pixels and colours; returns the rows that changed.
     QRect convert(uint64_t pixelVersion);
@@ -68,6 +81,7 @@ private:
     // colour-only show after a redraw.
     QImage m_rgb;
     QList<QRgb> m_rgbTable;
+    std::array<bool, 256> m_usedSlots{}; // the slots m_rgb's pixels were made from
     uint64_t m_rgbPixelVersion = 0;
     bool m_rgbValid = false;
     std::vector<uint32_t> m_slotPositions;

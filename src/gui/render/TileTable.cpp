@@ -4,6 +4,7 @@
 #include "core/render/Colours.h"
 #include "core/render/TileDrawing.h"
 #include "core/render/TilePalette.h"
+#include "gui/app/Controls.h"
 #include "gui/app/Hub.h"
 #include "gui/app/Selection.h"
 #include "gui/render/FramedPicture.h"
@@ -29,6 +30,10 @@ TileTable::TileTable(Hub& hub, QWidget* parent) : ToolWindow(hub, parent), m_bmp
     // last row and column show; presses there pick the nearest edge cell.
     m_pic1 = addFramedPicture(this, "pic1", QRect(0, 0, 261, 261), m_bmp);
     setFixedSize(261, 261);
+    m_pic1->setHoverText([](int x, int y) {
+        int row = cellOf(y), col = cellOf(x);
+        return "Tile " + hexText(16 * Clamp(row, 0, 15) + Clamp(col, 0, 15));
+    });
     connect(m_pic1, &PictureArea::mouseDown, this, &TileTable::pic1_MouseDown);
     connect(m_pic1, &PictureArea::mouseMove, this, &TileTable::pic1_MouseMove);
 }
