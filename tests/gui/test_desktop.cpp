@@ -26,6 +26,12 @@ public:
         opened << id;
         Orvane_Main::openWindow(id);
     }
+    // Opens window `id` (a data row's int) and finds its control `name`.
+    template <class T> T* openedControl(int id, const QString& name) {
+        openWindow(static_cast<WindowId>(id));
+        ToolWindow* w = shownWindow(static_cast<WindowId>(id));
+        return w ? w->findChild<T*>(name) : nullptr;
+    }
 };
 
 // A run of the editor on `home`'s demo ROM, keeping places in `places` when given.
@@ -149,9 +155,8 @@ private slots:
         DemoHome home("mm3");
         auto main = run(home);
         QVERIFY(main);
-        main->openWindow(static_cast<WindowId>(window));
+        auto* f = main->openedControl<QLineEdit>(window, field);
         main->opened.clear();
-        auto* f = main->shownWindow(static_cast<WindowId>(window))->findChild<QLineEdit*>(field);
         QVERIFY(f);
         // Typing edits the text (the window may then show the value as stored).
         QSignalSpy edits(f, &QLineEdit::textEdited);
@@ -202,8 +207,7 @@ private slots:
         DemoHome home("mm4");
         auto main = run(home);
         QVERIFY(main);
-        main->openWindow(static_cast<WindowId>(window));
-        auto* pic = main->shownWindow(static_cast<WindowId>(window))->findChild<QWidget*>(picture);
+        auto* pic = main->openedControl<QWidget>(window, picture);
         QVERIFY(pic);
         QTest::mouseMove(pic, at);
         const QString shown = main->findChild<QLabel*>("StatusHover")->text();
